@@ -1,0 +1,221 @@
+#include "readers/Readers.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "convert/Messages.h"
+#include "readers/LineReader.h"
+
+namespace quorvel {
+
+int StoredFieldCount(SourceKind kind, long long lineNo, int fieldCount, int dataColumns) {
+    switch (kind) {
+        case SourceKind::Txt:
+            if (lineNo == 1) return std::min(fieldCount, 1);
+            if (lineNo == 2) return fieldCount;
+            return std::min(fieldCount, dataColumns);
+        case SourceKind::Csv:
+            if (lineNo == 1) return fieldCount;
+            return std::min(fieldCount, dataColumns);
+        case SourceKind::Other:
+            return fieldCount;
+    }
+    return 0;
+}
+
+namespace {
+
+std::string RowLabel(long long row) { return Format("%8lld", row); }
+
+void StoreRow(Table& table, int row, FieldList& fields, int keep) {
+    fields.resize(static_cast<size_t>(keep));
+    table.SetRowFields(row, fields);
+}
+
+void NumberColumns(Table& table, int count) {
+    for (int c = 1; c <= count; ++c) table.SetCell(c, 0, RowLabel(c));
+}
+
+}  // namespace
+
+LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long long maxRows,
+                      const std::string& path) {
+    const long long limit = maxRows < 0 ? LLONG_MAX : maxRows;
+    LineReader reader(source);
+    FieldList fields;
+    std::string_view line;
+    LoadSummary summary;
+    auto split = [&](std::string_view text) {
+        int count = SplitLine(text, fields);
+        if (count == 0) fields.clear();
+        return count;
+    };
+
+    switch (kind) {
+        case SourceKind::Txt: {
+            table.SetColCount(100);
+            if (!reader.Next(line)) throw IoError(IoStep::TooFewLines, path);
+            split(line);
+            StoreRow(table, 1, fields, StoredFieldCount(kind, 1, static_cast<int>(fields.size()), 0));
+            if (!reader.Next(line)) throw IoError(IoStep::TooFewLines, path);
+            const int n = split(line);
+            summary.dataColumns = n;
+            table.SetColCount(n + 1);
+            NumberColumns(table, n);
+            StoreRow(table, 2, fields, n);
+            long long k = 3;
+            for (; reader.Next(line); ++k) {
+                if (k > limit) continue;
+                const int row = static_cast<int>(k);
+                table.SetRowCount(row + 1);
+                int count = split(line);
+                table.SetCell(0, row, RowLabel(k));
+                StoreRow(table, row, fields, StoredFieldCount(kind, k, count, n));
+                summary.lastStoredRow = row;
+            }
+            summary.lines = k - 1;
+            if (summary.lastStoredRow == 0) summary.lastStoredRow = 2;
+            break;
+        }
+        case SourceKind::Csv: {
+            if (!reader.Next(line)) throw IoError(IoStep::TooFewLines, path);
+            const int c = split(line);
+            summary.dataColumns = c;
+            table.SetColCount(c + 1);
+            table.SetCell(0, 1, RowLabel(1));
+            StoreRow(table, 1, fields, c);
+            summary.lastStoredRow = 1;
+            long long r = 2;
+            for (; reader.Next(line); ++r) {
+                if (r > limit) continue;
+                const int row = static_cast<int>(r);
+                table.SetRowCount(row + 1);
+                int count = split(line);
+                table.SetCell(0, row, RowLabel(r));
+                StoreRow(table, row, fields, StoredFieldCount(kind, r, count, c));
+                summary.lastStoredRow = row;
+            }
+            summary.lines = r - 1;
+            break;
+        }
+        case SourceKind::Other: {
+            table.SetColCount(100);
+            table.SetRowCount(2);
+            long long count = 0;
+            int greatest = 0;
+            for (; reader.Next(line); ++count) {
+                if (count > limit) continue;
+                const int row = static_cast<int>(count + 1);
+                table.SetRowCount(row + 1);
+                int f = split(line);
+                greatest = std::max(greatest, f);
+                table.SetCell(0, row, RowLabel(row));
+                StoreRow(table, row, fields, f);
+                summary.lastStoredRow = row;
+            }
+            summary.lines = count;
+            summary.dataColumns = greatest;
+            table.SetColCount(greatest + 1);
+            NumberColumns(table, greatest);
+            break;
+        }
+    }
+    return summary;
+}
+
+std::string BasicFileNameFor(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) name.resize(dot);
+    return name + "Basic.csv";
+}
+
+namespace {
+
+void Load(SourceKind kind, MainWindowState& state, Dialogs& dialogs) {
+    std::optional<std::string> path = dialogs.OpenFile(kind);
+    if (!path) return;
+
+    const std::string oldLabel4 = state.Label4;
+    Table fresh = state.StringGrid1.HeadersOnly();
+    LoadSummary summary;
+    try {
+        FileSource source(*path);
+        state.Label4 = text::kLoading;
+        dialogs.PaintLabels();
+        summary = LoadTable(kind, source, fresh, state.MaxRows, *path);
+    } catch (const IoError& error) {
+        state.Label4 = oldLabel4;
+        dialogs.PaintLabels();
+        dialogs.Warning(JapaneseMessage(error), text::kLoadErrorCaption);
+        return;
+    }
+
+    state.StringGrid1 = std::move(fresh);
+    state.DataColumns = summary.dataColumns;
+    state.Label3 = *path;
+    if (kind == SourceKind::Txt) state.BasicFileName = BasicFileNameFor(*path);
+    state.Label4 = Format("%lld 行/ %d 列", summary.lines, summary.dataColumns);
+
+    // The range never reaches past the rows this load stored.
+    const int lastRow = summary.lastStoredRow;
+    const int firstProposed = kind == SourceKind::Txt ? 4 : kind == SourceKind::Csv ? 2 : 1;
+    state.UpDown1.SetMax(lastRow);
+    state.UpDown1.SetPosition(firstProposed);
+    state.UpDown2.SetMax(lastRow);
+    state.UpDown2.SetPosition(lastRow);
+    state.Button5Enabled = true;
+    state.Label8.clear();
+
+    if (kind == SourceKind::Other) {
+        state.Label6.clear();
+        state.Label12.clear();
+        OtherSettings& o = state.Other;
+        const int rows = lastRow;
+        const int cols = summary.dataColumns;
+        o.NameRow.SetMax(rows);
+        o.NameRow.SetPosition(2);
+        o.UnitRow.SetMax(rows);
+        o.UnitRow.SetPosition(0);
+        o.MemoRow.SetMax(rows);
+        o.MemoRow.SetPosition(0);
+        o.FirstRow.SetMax(rows);
+        o.FirstRow.SetPosition(1);
+        o.LastRow.SetMax(rows);
+        o.LastRow.SetPosition(rows);
+        o.FirstCol.SetMax(cols);
+        o.FirstCol.SetPosition(1);
+        o.LastCol.SetMax(cols);
+        o.LastCol.SetPosition(cols);
+    }
+    dialogs.PaintLabels();
+
+    if (summary.lines > lastRow) {
+        dialogs.Warning(
+            Format("このファイルは %lld 行ありますが、表に読み込めるのは %d 行目までです。\n"
+                   "%d 行目より後の行は読み込んでいません。\n"
+                   "ファイル全体を変換するには quorvel-convert を使ってください。",
+                   summary.lines, lastRow, lastRow),
+            text::kTooManyLinesCaption);
+    }
+}
+
+}  // namespace
+
+void BtnTXTClick(MainWindowState& state, Dialogs& dialogs) { Load(SourceKind::Txt, state, dialogs); }
+void BtnCSVClick(MainWindowState& state, Dialogs& dialogs) { Load(SourceKind::Csv, state, dialogs); }
+void BtnOTHERClick(MainWindowState& state, Dialogs& dialogs) {
+    Load(SourceKind::Other, state, dialogs);
+}
+
+void ReadSelected(MainWindowState& state, Dialogs& dialogs) {
+    if (!state.RadioGroup1) return;
+    switch (*state.RadioGroup1) {
+        case SourceKind::Txt: BtnTXTClick(state, dialogs); break;
+        case SourceKind::Csv: BtnCSVClick(state, dialogs); break;
+        case SourceKind::Other: BtnOTHERClick(state, dialogs); break;
+    }
+}
+
+}  // namespace quorvel
