@@ -3,7 +3,11 @@
 // status does not claim success.
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -197,6 +201,45 @@ TEST(SaveFaults, AReplacedFileKeepsItsPermissions) {
     ASSERT_EQ(::stat(dir.Path("out.csv").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_EQ(state.Label6, "変換・保存しました");
+}
+
+// A real file system that fills up: a small tmpfs in a private mount namespace,
+// where the machine lets a test make one (root, or a user namespace).
+TEST(SaveFaults, ARealFullFileSystemLeavesTheOldFile) {
+    TempDir dir;
+    const std::string mountPoint = dir.Path("small");
+    ::mkdir(mountPoint.c_str(), 0755);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) {
+            ::_exit(77);
+        }
+        MainWindowState state = StartedState();
+        ScriptedDialogs dialogs(&state);
+        std::string source = "t,a,b,c\n";
+        for (int r = 0; r < 20000; ++r) source += "0,1.2345,2.3456,3.4567\n";
+        WriteFile(dir.Path("src.csv"), source);
+        const std::string target = mountPoint + "/out.csv";
+        WriteFile(target, "old bytes");
+        dialogs.SetNextFileName(dir.Path("src.csv"));
+        BtnCSVClick(state, dialogs);
+        dialogs.SetNextSaveName(target);
+        CsvToCsvClick(state, dialogs);
+        bool ok = ReadFile(target) == "old bytes" && dialogs.warnings.size() == 1 &&
+                  dialogs.warnings[0].first.find("空き容量") != std::string::npos &&
+                  state.Label6 != "変換・保存しました" &&
+                  std::distance(std::filesystem::directory_iterator(mountPoint),
+                                std::filesystem::directory_iterator()) == 1;
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no private mount namespace on this machine";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the full disk lost or misreported data";
 }
 
 }  // namespace
