@@ -37,8 +37,10 @@ void PlaceOnScreen(QWidget* window, QPoint designedTopLeft) {
     if (screen) {
         const QRect available = screen->availableGeometry();
         const QSize size = window->frameGeometry().size().expandedTo(window->size());
-        place.setX(std::max(available.left(), std::min(place.x(), available.right() + 1 - size.width())));
-        place.setY(std::max(available.top(), std::min(place.y(), available.bottom() + 1 - size.height())));
+        place.setX(
+            std::max(available.left(), std::min(place.x(), available.right() + 1 - size.width())));
+        place.setY(
+            std::max(available.top(), std::min(place.y(), available.bottom() + 1 - size.height())));
     }
     window->move(place);
 }
@@ -51,7 +53,8 @@ void ShowAndRaise(QWidget* window) {
 
 QString DecodeSjis(std::string_view bytes) {
     QStringDecoder decoder("Windows-31J");
-    if (!decoder.isValid()) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 

@@ -23,11 +23,13 @@ std::optional<std::string> QtDialogs::OpenFile(SourceKind kind) {
     QFileDialog dialog(parent_);
     switch (kind) {
         case SourceKind::Txt:
-            Prepare(dialog, "OpenDialog1", QStringLiteral("東京測器TXTファイル(*.txt);;すべて(*.*)"));
+            Prepare(dialog, "OpenDialog1",
+                    QStringLiteral("東京測器TXTファイル(*.txt);;すべて(*.*)"));
             dialog.setFileMode(QFileDialog::ExistingFile);
             break;
         case SourceKind::Csv:
-            Prepare(dialog, "OpenDialog2", QStringLiteral("東京測器CSVファイル(*.csv);;すべて(*.*)"));
+            Prepare(dialog, "OpenDialog2",
+                    QStringLiteral("東京測器CSVファイル(*.csv);;すべて(*.*)"));
             dialog.setFileMode(QFileDialog::AnyFile);
             break;
         case SourceKind::Other:

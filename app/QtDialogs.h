@@ -12,7 +12,7 @@ class QWidget;
 namespace quorvel::ui {
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     QtDialogs(QWidget* parent, std::function<void()> paintLabels)
         : parent_(parent), paintLabels_(std::move(paintLabels)) {}
 
@@ -22,7 +22,7 @@ public:
     bool Confirm(const std::string& text, const std::string& caption) override;
     void PaintLabels() override { paintLabels_(); }
 
-private:
+  private:
     QPointer<QWidget> parent_;
     std::function<void()> paintLabels_;
 };

@@ -10,7 +10,7 @@ namespace quorvel::ui {
 
 class TableModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit TableModel(const Table* table, QObject* parent = nullptr)
         : QAbstractTableModel(parent), table_(table) {}
 
@@ -24,7 +24,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-private:
+  private:
     const Table* table_;
 };
 

@@ -138,8 +138,12 @@ void TOpen::Button2Click() { Run(quorvel::ReadSelected); }
 void TOpen::Button5Click() {
     if (!state_.RadioGroup1) return;
     switch (*state_.RadioGroup1) {
-        case SourceKind::Txt: TxtToCsvClick(); break;
-        case SourceKind::Csv: CsvToCsvClick(); break;
+        case SourceKind::Txt:
+            TxtToCsvClick();
+            break;
+        case SourceKind::Csv:
+            CsvToCsvClick();
+            break;
         case SourceKind::Other:
             if (other_) quorvel::ui::ShowAndRaise(other_);
             break;

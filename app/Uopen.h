@@ -20,7 +20,7 @@ class TOther;
 
 class TOpen : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TOpen(QWidget* parent = nullptr);
     ~TOpen() override;
 
@@ -54,7 +54,7 @@ public:
     void CsvToCsvClick();
     void Button3Click();
 
-private:
+  private:
     // Runs one core handler and shows what it changed.
     template <typename Handler>
     void Run(Handler handler);

@@ -14,7 +14,7 @@ namespace {
 
 // An error that escapes a handler is shown, and the program ends.
 class Application : public QApplication {
-public:
+  public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override {
         try {
@@ -27,7 +27,7 @@ public:
         return false;
     }
 
-private:
+  private:
     static void ShowAndQuit(const QString& message) {
         QMessageBox::critical(nullptr, applicationName(), message);
         exit(0);

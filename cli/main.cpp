@@ -25,9 +25,11 @@ constexpr const char* kUsage =
     "Converts measurement files into standard data files.\n"
     "\n"
     "  -k, --kind txt|csv|other   source kind (default txt)\n"
-    "  -o, --output PATH          output file, only with one INPUT; \"-\" writes to standard output.\n"
+    "  -o, --output PATH          output file, only with one INPUT; \"-\" writes to standard "
+    "output.\n"
     "                             A name without extension gets \".csv\".\n"
-    "                             Default: beside each input, its base name followed by \"Basic.csv\".\n"
+    "                             Default: beside each input, its base name followed by "
+    "\"Basic.csv\".\n"
     "      --rows FIRST:LAST      table rows to write as data lines; LAST may be left out for\n"
     "                             \"to the end\". Default: txt 4:, csv 2:, other 1:\n"
     "      --force                replace an existing output file (without it, an existing\n"
@@ -76,7 +78,7 @@ int ToInt(long long value) {
 
 // "FIRST:LAST", "FIRST:" or "FIRST".
 std::pair<long long, std::optional<long long>> ParseRange(const std::string& text,
-                                                           const std::string& option) {
+                                                          const std::string& option) {
     size_t colon = text.find(':');
     long long first = ParseNumber(text.substr(0, colon), option);
     std::optional<long long> last;
@@ -125,10 +127,14 @@ Options Parse(int argc, char** argv, bool& helpOrVersion) {
             return options;
         } else if (arg == "-k" || arg == "--kind") {
             std::string kind = takeValue();
-            if (kind == "txt") options.kind = SourceKind::Txt;
-            else if (kind == "csv") options.kind = SourceKind::Csv;
-            else if (kind == "other") options.kind = SourceKind::Other;
-            else throw UsageError{"unknown kind \"" + kind + "\" (txt, csv or other)"};
+            if (kind == "txt")
+                options.kind = SourceKind::Txt;
+            else if (kind == "csv")
+                options.kind = SourceKind::Csv;
+            else if (kind == "other")
+                options.kind = SourceKind::Other;
+            else
+                throw UsageError{"unknown kind \"" + kind + "\" (txt, csv or other)"};
         } else if (arg == "-o" || arg == "--output") {
             options.output = takeValue();
         } else if (arg == "--rows") {
@@ -183,9 +189,8 @@ StreamResult Run(const Options& options, ByteSource& source, const std::string& 
 
 // Converts one input; false after printing why when it fails.
 bool ConvertOne(const Options& options, const std::string& input) {
-    const bool toStdout =
-        options.output ? *options.output == "-" : input == "-";
-    std::string output = toStdout ? "-"
+    const bool toStdout = options.output ? *options.output == "-" : input == "-";
+    std::string output = toStdout         ? "-"
                          : options.output ? WithDefaultExtension(*options.output)
                                           : DefaultOutputFor(input);
     try {

@@ -45,21 +45,24 @@ std::optional<ConversionPlan> OtherPlan(const OtherLayout& layout) {
     auto rowOrEmpty = [](int row) { return row == 0 ? HeaderLine::Empty() : HeaderLine::Row(row); };
     plan.names = rowOrEmpty(layout.nameRow);
     plan.memo = rowOrEmpty(layout.memoRow);
-    plan.units = layout.unitRow == 0 ? HeaderLine::Fixed("mm", "mm") : HeaderLine::Row(layout.unitRow);
+    plan.units =
+        layout.unitRow == 0 ? HeaderLine::Fixed("mm", "mm") : HeaderLine::Row(layout.unitRow);
     plan.firstRow = layout.firstRow;
     plan.lastRow = layout.lastRow;
     return plan;
 }
 
 OtherLayout OtherLayoutOf(const OtherSettings& s) {
-    return {s.NameRow.Position(), s.UnitRow.Position(), s.MemoRow.Position(), s.FirstRow.Position(),
-            s.LastRow.Position(), s.FirstCol.Position(), s.LastCol.Position()};
+    return {s.NameRow.Position(),  s.UnitRow.Position(), s.MemoRow.Position(),
+            s.FirstRow.Position(), s.LastRow.Position(), s.FirstCol.Position(),
+            s.LastCol.Position()};
 }
 
 namespace {
 
 void RefuseNoChannel(Dialogs& dialogs, const char* why) {
-    dialogs.Warning(std::string("変換するチャンネルがありません。\n") + why, text::kNoChannelCaption);
+    dialogs.Warning(std::string("変換するチャンネルがありません。\n") + why,
+                    text::kNoChannelCaption);
 }
 
 void Run(const ConversionPlan& plan, MainWindowState& state, Dialogs& dialogs, FileOps& ops) {
@@ -82,10 +85,11 @@ void Run(const ConversionPlan& plan, MainWindowState& state, Dialogs& dialogs, F
 void TxtToCsvClick(MainWindowState& state, Dialogs& dialogs, FileOps& ops) {
     FieldList units;
     state.StringGrid1.RowCells(3, units);
-    auto plan = TxtPlan(state.DataColumns, units, state.UpDown1.Position(), state.UpDown2.Position());
+    auto plan =
+        TxtPlan(state.DataColumns, units, state.UpDown1.Position(), state.UpDown2.Position());
     if (!plan) {
-        return RefuseNoChannel(dialogs,
-                               "TXTファイルのチャンネルは3列目からです。データを読み込んでください。");
+        return RefuseNoChannel(
+            dialogs, "TXTファイルのチャンネルは3列目からです。データを読み込んでください。");
     }
     Run(*plan, state, dialogs, ops);
 }
@@ -93,8 +97,8 @@ void TxtToCsvClick(MainWindowState& state, Dialogs& dialogs, FileOps& ops) {
 void CsvToCsvClick(MainWindowState& state, Dialogs& dialogs, FileOps& ops) {
     auto plan = CsvPlan(state.DataColumns, state.UpDown1.Position(), state.UpDown2.Position());
     if (!plan) {
-        return RefuseNoChannel(dialogs,
-                               "CSVファイルのチャンネルは2列目からです。データを読み込んでください。");
+        return RefuseNoChannel(
+            dialogs, "CSVファイルのチャンネルは2列目からです。データを読み込んでください。");
     }
     Run(*plan, state, dialogs, ops);
 }

@@ -12,9 +12,9 @@ namespace quorvel {
 
 // The seven settings of an Other conversion, as plain numbers.
 struct OtherLayout {
-    int nameRow = 2;   // 0: empty names
-    int unitRow = 0;   // 0: "mm" for every channel
-    int memoRow = 0;   // 0: empty memo
+    int nameRow = 2;  // 0: empty names
+    int unitRow = 0;  // 0: "mm" for every channel
+    int memoRow = 0;  // 0: empty memo
     int firstRow = 1;
     int lastRow = 0;
     int firstCol = 1;

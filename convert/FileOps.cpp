@@ -54,8 +54,9 @@ std::string TempNameFor(const std::string& target) {
     std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     auto tick = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
-    return folder + "." + name + Format(".quorvel-%d-%u-%llx.tmp", static_cast<int>(getpid()),
-                                        counter++, tick & 0xffffffULL);
+    return folder + "." + name +
+           Format(".quorvel-%d-%u-%llx.tmp", static_cast<int>(getpid()), counter++,
+                  tick & 0xffffffULL);
 }
 
 }  // namespace
@@ -117,7 +118,8 @@ void AtomicFile::Commit() {
 }
 
 bool SameExistingFile(const std::string& a, const std::string& b, FileOps& ops) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (ops.Stat(a.c_str(), &sa) != 0 || ops.Stat(b.c_str(), &sb) != 0) return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }

@@ -13,7 +13,7 @@ namespace quorvel {
 // Each call returns what the system call of the same name returns and leaves
 // the reason in errno.
 class FileOps {
-public:
+  public:
     virtual ~FileOps() = default;
     virtual int Open(const char* path, int flags, mode_t mode);
     virtual ssize_t Write(int fd, const void* data, size_t size);
@@ -29,25 +29,25 @@ FileOps& SystemFileOps();
 
 // Bytes go somewhere; a failure throws IoError.
 class Sink {
-public:
+  public:
     virtual ~Sink() = default;
     virtual void Write(std::string_view bytes) = 0;
 };
 
 class StringSink : public Sink {
-public:
+  public:
     void Write(std::string_view bytes) override { text.append(bytes); }
     std::string text;
 };
 
 // Writes to an already open descriptor (the command line's standard output).
 class FdSink : public Sink {
-public:
+  public:
     FdSink(int fd, std::string name, FileOps& ops = SystemFileOps())
         : fd_(fd), name_(std::move(name)), ops_(ops) {}
     void Write(std::string_view bytes) override;
 
-private:
+  private:
     int fd_;
     std::string name_;
     FileOps& ops_;
@@ -59,7 +59,7 @@ private:
 // target is untouched, and a file that is dropped uncommitted removes its
 // temporary file. A target that exists and is not a regular file is refused.
 class AtomicFile : public Sink {
-public:
+  public:
     explicit AtomicFile(std::string target, FileOps& ops = SystemFileOps());
     ~AtomicFile() override;
     AtomicFile(const AtomicFile&) = delete;
@@ -69,7 +69,7 @@ public:
     void Commit();
     const std::string& TempPath() const { return temp_; }
 
-private:
+  private:
     void Discard();
 
     std::string target_;

@@ -17,7 +17,8 @@ inline constexpr const char* kConverting = "変換中です．．．．．．";
 inline constexpr const char* kConverted = "変換・保存しました";
 inline constexpr const char* kLoadCounts = "%d 行/ %d 列";
 inline constexpr const char* kWrittenCounts = "%d 行/ %d列";
-inline constexpr const char* kSourceRefused = "オリジナルファイルを書き換えることはできません　　　";
+inline constexpr const char* kSourceRefused =
+    "オリジナルファイルを書き換えることはできません　　　";
 inline constexpr const char* kSourceRefusedCaption = "ファイル名エラー";
 inline constexpr const char* kCancelled = "変換を取り消しました";
 inline constexpr const char* kNotConverted = "変換・保存できませんでした";

@@ -39,7 +39,8 @@ std::optional<std::string> ChooseOutputFile(MainWindowState& state, Dialogs& dia
         // The dialog asked about the name as typed; ask again for the longer one.
         struct stat st {};
         if (ops.Stat(path.c_str(), &st) == 0 &&
-            !dialogs.Confirm(path + " は既に存在します。\n置き換えますか？", text::kReplaceCaption)) {
+            !dialogs.Confirm(path + " は既に存在します。\n置き換えますか？",
+                             text::kReplaceCaption)) {
             state.Label6 = text::kCancelled;
             return std::nullopt;
         }

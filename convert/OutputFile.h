@@ -29,8 +29,7 @@ std::optional<std::string> ChooseOutputFile(MainWindowState& state, Dialogs& dia
 // Shows the path in Label8 and opens the output. Nothing, after a warning,
 // when it cannot be opened.
 std::unique_ptr<AtomicFile> OpenOutputFile(MainWindowState& state, Dialogs& dialogs,
-                                           const std::string& path,
-                                           FileOps& ops = SystemFileOps());
+                                           const std::string& path, FileOps& ops = SystemFileOps());
 
 // Puts the finished file in place and reports it; false, after a warning and
 // with the old file untouched, when that fails.

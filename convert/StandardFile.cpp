@@ -41,22 +41,29 @@ void StandardFileWriter::WriteRowLine(const FieldList& cells, const char* missin
     const size_t first = static_cast<size_t>(plan_.firstColumn);
     const size_t n = static_cast<size_t>(plan_.channels);
     const bool replace = missingText != nullptr && anyMissing_;
-    // The common case: every channel's cell is present and none is replaced, so
-    // the fields stand side by side, commas included, in the row's own bytes.
-    if (!replace && first + n <= cells.size()) {
-        const char* begin = cells[first].data();
-        const char* end = cells[first + n - 1].data() + cells[first + n - 1].size();
-        buffer_.append(begin, static_cast<size_t>(end - begin));
-        EndLine();
-        return;
-    }
-    for (size_t k = 0; k < n; ++k) {
+    auto isMissing = [&](size_t k) {
+        return replace && k > 0 && k < plan_.missing.size() && plan_.missing[k];
+    };
+    // Channels whose cells are present and kept stand side by side, commas
+    // included, in the row's own bytes: copy each such run in one piece.
+    size_t k = 0;
+    while (k < n) {
         if (k > 0) buffer_ += ',';
-        if (replace && k > 0 && k < plan_.missing.size() && plan_.missing[k]) {
+        if (isMissing(k)) {
             buffer_ += missingText;
-        } else if (first + k < cells.size()) {
-            buffer_.append(cells[first + k]);
+            ++k;
+            continue;
         }
+        if (first + k >= cells.size()) {
+            ++k;  // a cell the row does not have is empty
+            continue;
+        }
+        size_t end = k + 1;
+        while (end < n && first + end < cells.size() && !isMissing(end)) ++end;
+        const char* begin = cells[first + k].data();
+        const char* stop = cells[first + end - 1].data() + cells[first + end - 1].size();
+        buffer_.append(begin, static_cast<size_t>(stop - begin));
+        k = end;
     }
     EndLine();
 }

@@ -47,7 +47,7 @@ struct ConversionPlan {
 
 // Writes one standard data file to a sink, line by line, through a large buffer.
 class StandardFileWriter {
-public:
+  public:
     StandardFileWriter(Sink& sink, const ConversionPlan& plan);
     ~StandardFileWriter();
 
@@ -61,7 +61,7 @@ public:
     void Flush();
     long long LinesWritten() const { return lines_; }
 
-private:
+  private:
     void WriteRowLine(const FieldList& cells, const char* missingText);
     void WriteHeaderLine(const HeaderLine& line, const FieldList& cells, const char* missingText);
     void EndLine();

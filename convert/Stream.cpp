@@ -21,7 +21,7 @@ int ToRow(long long value) { return static_cast<int>(std::min<long long>(value, 
 // The rows of a TXT or CSV source as the table would hold them, read once,
 // front to back. The first few rows are kept for the header lines.
 class RowStream {
-public:
+  public:
     RowStream(SourceKind kind, ByteSource& source) : kind_(kind), reader_(source) {}
 
     // Reads line `lineNo_ + 1` into the scratch row; false at the end.
@@ -44,7 +44,7 @@ public:
     // Copies the current row into `table` at `row`.
     void Keep(Table& table, int row) const { table.SetRowFields(row, fields_); }
 
-private:
+  private:
     SourceKind kind_;
     LineReader reader_;
     long long lineNo_ = 0;
@@ -116,8 +116,8 @@ StreamResult ConvertStream(SourceKind kind, ByteSource& source, const std::strin
     return {writer.LinesWritten(), plan->channels};
 }
 
-StreamResult ConvertOther(ByteSource& source, const std::string& path,
-                          const OtherOptions& options, Sink& sink) {
+StreamResult ConvertOther(ByteSource& source, const std::string& path, const OtherOptions& options,
+                          Sink& sink) {
     Table table(0, 0);
     LoadSummary summary = LoadTable(SourceKind::Other, source, table, -1, path);
     if (summary.dataColumns <= 0) throw IoError(IoStep::NoChannel, path);
@@ -132,7 +132,8 @@ StreamResult ConvertOther(ByteSource& source, const std::string& path,
     layout.firstRow = ToRow(Clamp(options.rows.first.value_or(1), 1, rows));
     layout.lastRow = ToRow(Clamp(options.rows.last.value_or(rows), 0, rows));
     layout.firstCol = static_cast<int>(Clamp(options.firstCol.value_or(1), 1, cols));
-    layout.lastCol = static_cast<int>(Clamp(options.lastCol.value_or(static_cast<int>(cols)), 1, cols));
+    layout.lastCol =
+        static_cast<int>(Clamp(options.lastCol.value_or(static_cast<int>(cols)), 1, cols));
     std::optional<ConversionPlan> plan = OtherPlan(layout);
     if (!plan) throw IoError(IoStep::NoChannel, path);
     long long lines = WriteTable(table, *plan, sink);

@@ -14,8 +14,8 @@
 namespace quorvel {
 
 struct RowRange {
-    std::optional<long long> first;    // nothing: the kind's default
-    std::optional<long long> last;     // nothing: to the end
+    std::optional<long long> first;  // nothing: the kind's default
+    std::optional<long long> last;   // nothing: to the end
 };
 
 struct OtherOptions {
@@ -32,7 +32,7 @@ struct StreamResult {
 // Throws IoError (NoChannel when the file has no channel column).
 StreamResult ConvertStream(SourceKind kind, ByteSource& source, const std::string& path,
                            const RowRange& rows, Sink& sink);
-StreamResult ConvertOther(ByteSource& source, const std::string& path,
-                          const OtherOptions& options, Sink& sink);
+StreamResult ConvertOther(ByteSource& source, const std::string& path, const OtherOptions& options,
+                          Sink& sink);
 
 }  // namespace quorvel

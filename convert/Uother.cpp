@@ -10,7 +10,7 @@ namespace {
 
 // The seven spinners with the settings they show.
 std::array<std::pair<QSpinBox*, quorvel::Spinner*>, 7> Bindings(Ui::TOther& ui,
-                                                                  quorvel::OtherSettings& s) {
+                                                                quorvel::OtherSettings& s) {
     return {{{ui.UpDown1, &s.NameRow},
              {ui.UpDown2, &s.UnitRow},
              {ui.UpDown3, &s.MemoRow},

@@ -15,7 +15,7 @@ class QSpinBox;
 
 class TOther : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TOther(TOpen* open, QWidget* parent = nullptr);
     ~TOther() override;
 
@@ -24,7 +24,7 @@ public:
     void Button1Click();
     void Button2Click() { close(); }
 
-private:
+  private:
     std::unique_ptr<Ui::TOther> ui_;
     TOpen* open_;
 };

@@ -1,6 +1,7 @@
 #include "readers/Readers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 
 #include "convert/Messages.h"
@@ -32,6 +33,22 @@ void StoreRow(Table& table, int row, FieldList& fields, int keep) {
     table.SetRowFields(row, fields);
 }
 
+// A numbered row: its "%8d" label and its fields, written in one go.
+void StoreNumberedRow(Table& table, int row, FieldList& fields, int keep) {
+    char label[24];
+    auto [end, ec] = std::to_chars(label, label + sizeof label, row);
+    const size_t digits = static_cast<size_t>(end - label);
+    std::string_view text(label, digits);
+    std::string padded;
+    if (digits < 8) {
+        padded.assign(8 - digits, ' ');
+        padded.append(text);
+        text = padded;
+    }
+    fields.resize(static_cast<size_t>(keep));
+    table.SetRow(row, text, fields);
+}
+
 void NumberColumns(Table& table, int count) {
     for (int c = 1; c <= count; ++c) table.SetCell(c, 0, RowLabel(c));
 }
@@ -56,7 +73,8 @@ LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long lo
             table.SetColCount(100);
             if (!reader.Next(line)) throw IoError(IoStep::TooFewLines, path);
             split(line);
-            StoreRow(table, 1, fields, StoredFieldCount(kind, 1, static_cast<int>(fields.size()), 0));
+            StoreRow(table, 1, fields,
+                     StoredFieldCount(kind, 1, static_cast<int>(fields.size()), 0));
             if (!reader.Next(line)) throw IoError(IoStep::TooFewLines, path);
             const int n = split(line);
             summary.dataColumns = n;
@@ -69,8 +87,7 @@ LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long lo
                 const int row = static_cast<int>(k);
                 table.SetRowCount(row + 1);
                 int count = split(line);
-                table.SetCell(0, row, RowLabel(k));
-                StoreRow(table, row, fields, StoredFieldCount(kind, k, count, n));
+                StoreNumberedRow(table, row, fields, StoredFieldCount(kind, k, count, n));
                 summary.lastStoredRow = row;
             }
             summary.lines = k - 1;
@@ -82,8 +99,7 @@ LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long lo
             const int c = split(line);
             summary.dataColumns = c;
             table.SetColCount(c + 1);
-            table.SetCell(0, 1, RowLabel(1));
-            StoreRow(table, 1, fields, c);
+            StoreNumberedRow(table, 1, fields, c);
             summary.lastStoredRow = 1;
             long long r = 2;
             for (; reader.Next(line); ++r) {
@@ -91,8 +107,7 @@ LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long lo
                 const int row = static_cast<int>(r);
                 table.SetRowCount(row + 1);
                 int count = split(line);
-                table.SetCell(0, row, RowLabel(r));
-                StoreRow(table, row, fields, StoredFieldCount(kind, r, count, c));
+                StoreNumberedRow(table, row, fields, StoredFieldCount(kind, r, count, c));
                 summary.lastStoredRow = row;
             }
             summary.lines = r - 1;
@@ -109,8 +124,7 @@ LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long lo
                 table.SetRowCount(row + 1);
                 int f = split(line);
                 greatest = std::max(greatest, f);
-                table.SetCell(0, row, RowLabel(row));
-                StoreRow(table, row, fields, f);
+                StoreNumberedRow(table, row, fields, f);
                 summary.lastStoredRow = row;
             }
             summary.lines = count;
@@ -203,8 +217,12 @@ void Load(SourceKind kind, MainWindowState& state, Dialogs& dialogs) {
 
 }  // namespace
 
-void BtnTXTClick(MainWindowState& state, Dialogs& dialogs) { Load(SourceKind::Txt, state, dialogs); }
-void BtnCSVClick(MainWindowState& state, Dialogs& dialogs) { Load(SourceKind::Csv, state, dialogs); }
+void BtnTXTClick(MainWindowState& state, Dialogs& dialogs) {
+    Load(SourceKind::Txt, state, dialogs);
+}
+void BtnCSVClick(MainWindowState& state, Dialogs& dialogs) {
+    Load(SourceKind::Csv, state, dialogs);
+}
 void BtnOTHERClick(MainWindowState& state, Dialogs& dialogs) {
     Load(SourceKind::Other, state, dialogs);
 }
@@ -212,9 +230,15 @@ void BtnOTHERClick(MainWindowState& state, Dialogs& dialogs) {
 void ReadSelected(MainWindowState& state, Dialogs& dialogs) {
     if (!state.RadioGroup1) return;
     switch (*state.RadioGroup1) {
-        case SourceKind::Txt: BtnTXTClick(state, dialogs); break;
-        case SourceKind::Csv: BtnCSVClick(state, dialogs); break;
-        case SourceKind::Other: BtnOTHERClick(state, dialogs); break;
+        case SourceKind::Txt:
+            BtnTXTClick(state, dialogs);
+            break;
+        case SourceKind::Csv:
+            BtnCSVClick(state, dialogs);
+            break;
+        case SourceKind::Other:
+            BtnOTHERClick(state, dialogs);
+            break;
     }
 }
 

@@ -9,7 +9,7 @@
 namespace quorvel {
 
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     // Reads up to `size` bytes; returns how many (0 at the end). Throws IoError
     // on a read error: an error is never taken for the end of the input.
@@ -19,7 +19,7 @@ public:
 // A source file, opened only when it is a regular file: a FIFO would block
 // forever, and a directory or a device is no data file. Throws IoError.
 class FileSource : public ByteSource {
-public:
+  public:
     explicit FileSource(const std::string& path);
     // Standard input, whatever it is (the command line reads pipes from it).
     static FileSource StandardInput();
@@ -31,18 +31,18 @@ public:
 
     size_t Read(char* buffer, size_t size) override;
 
-private:
+  private:
     FileSource(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
     int fd_ = -1;
     std::string path_;
 };
 
 class MemorySource : public ByteSource {
-public:
+  public:
     explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
     size_t Read(char* buffer, size_t size) override;
 
-private:
+  private:
     std::string_view bytes_;
 };
 

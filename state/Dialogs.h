@@ -10,7 +10,7 @@
 namespace quorvel {
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // The source file to load, from the open dialog of that kind; nothing on cancel.
     virtual std::optional<std::string> OpenFile(SourceKind kind) = 0;

@@ -8,22 +8,22 @@
 namespace quorvel {
 
 enum class IoStep {
-    Open,            // the source could not be opened
-    NotRegular,      // the source is a directory, FIFO or device
-    Read,            // reading the source failed
-    TooFewLines,     // the source lacks lines its kind needs
-    TargetNotRegular,// the output exists and is no regular file
-    SameAsSource,    // the output is the source file under another name
-    Create,          // the temporary output file could not be made
+    Open,              // the source could not be opened
+    NotRegular,        // the source is a directory, FIFO or device
+    Read,              // reading the source failed
+    TooFewLines,       // the source lacks lines its kind needs
+    TargetNotRegular,  // the output exists and is no regular file
+    SameAsSource,      // the output is the source file under another name
+    Create,            // the temporary output file could not be made
     Write,
     Sync,
     Close,
-    Rename,          // the finished file could not replace the target
-    NoChannel,       // the layout leaves no channel column to write
+    Rename,     // the finished file could not replace the target
+    NoChannel,  // the layout leaves no channel column to write
 };
 
 class IoError : public std::runtime_error {
-public:
+  public:
     IoError(IoStep step, std::string path, int err = 0)
         : std::runtime_error(path), step(step), path(std::move(path)), err(err) {}
     IoStep step;

@@ -16,7 +16,7 @@ enum class SourceKind { Txt = 0, Csv = 1, Other = 2 };
 // before the position, and the position always lies within the limits (the
 // lower limit wins when the upper one lies below it).
 class Spinner {
-public:
+  public:
     Spinner(int min, int max, int position) : min_(min), max_(max) { SetPosition(position); }
     int Min() const { return min_; }
     int Max() const { return max_; }
@@ -31,7 +31,7 @@ public:
         position_ = value;
     }
 
-private:
+  private:
     int min_;
     int max_;
     int position_ = 0;
@@ -39,13 +39,13 @@ private:
 
 // The seven settings of the Other conversion, as the settings window holds them.
 struct OtherSettings {
-    Spinner NameRow{1, 100, 1};    // UpDown1: point-name row
-    Spinner UnitRow{0, 100, 0};    // UpDown2: unit row, 0 for none
-    Spinner MemoRow{0, 100, 1};    // UpDown3: memo row, 0 for none
-    Spinner FirstRow{1, 100, 1};   // UpDown4: first data row
-    Spinner LastRow{0, 100, 0};    // UpDown5: last data row
-    Spinner FirstCol{1, 100, 1};   // UpDown6: first data column
-    Spinner LastCol{1, 100, 1};    // UpDown7: last data column
+    Spinner NameRow{1, 100, 1};   // UpDown1: point-name row
+    Spinner UnitRow{0, 100, 0};   // UpDown2: unit row, 0 for none
+    Spinner MemoRow{0, 100, 1};   // UpDown3: memo row, 0 for none
+    Spinner FirstRow{1, 100, 1};  // UpDown4: first data row
+    Spinner LastRow{0, 100, 0};   // UpDown5: last data row
+    Spinner FirstCol{1, 100, 1};  // UpDown6: first data column
+    Spinner LastCol{1, 100, 1};   // UpDown7: last data column
 };
 
 struct MainWindowState {

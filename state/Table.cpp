@@ -73,6 +73,25 @@ void Table::SetRowFields(int row, const FieldList& fields) {
     joined.append(first, static_cast<size_t>(last - first));
 }
 
+void Table::SetRow(int row, std::string_view label, const FieldList& fields) {
+    if (label.find_first_of(",\n") != std::string_view::npos) {
+        throw std::invalid_argument("Table::SetRow: a cell cannot hold a comma or a line feed");
+    }
+    std::string& joined = RowText(row);
+    const char* first = fields.empty() ? nullptr : fields.front().data();
+    const size_t length =
+        fields.empty() ? 0
+                       : static_cast<size_t>(fields.back().data() + fields.back().size() - first);
+    std::string fresh;
+    fresh.reserve(label.size() + 1 + length);
+    fresh.append(label);
+    if (!fields.empty()) {
+        fresh.push_back(',');
+        fresh.append(first, length);
+    }
+    joined = std::move(fresh);
+}
+
 void Table::RowCells(int row, FieldList& cells) const {
     cells.clear();
     if (row < 0 || row >= static_cast<int>(rows_.size())) return;

@@ -17,7 +17,7 @@
 namespace quorvel {
 
 class Table {
-public:
+  public:
     Table(int colCount = 10, int rowCount = 200) : colCount_(colCount), rowCount_(rowCount) {}
 
     int ColCount() const { return colCount_; }
@@ -32,6 +32,8 @@ public:
     // Replaces columns 1 and up of `row` with `fields` (column 0 stays). The
     // fields must be consecutive views into one line, as SplitLine gives them.
     void SetRowFields(int row, const FieldList& fields);
+    // The same, with column 0 set to `label` too: a whole row in one allocation.
+    void SetRow(int row, std::string_view label, const FieldList& fields);
 
     // The cells of `row` from column 0 to its last written cell, as views that
     // stay valid until the row is written again.
@@ -44,7 +46,7 @@ public:
     // Rows that hold any cell (for sizing, not for display).
     int StoredRowCount() const { return static_cast<int>(rows_.size()); }
 
-private:
+  private:
     std::string& RowText(int row);
 
     int colCount_;

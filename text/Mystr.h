@@ -23,7 +23,7 @@ int SplitLine(std::string_view line, FieldList& fields);
 // A non-visual component with a name and a tag and nothing else; the main
 // window owns one and no operation uses it.
 class TMyStr {
-public:
+  public:
     std::string Name;
     long Tag = 0;
 };

@@ -49,7 +49,9 @@ struct Program {
         return widget;
     }
     template <typename T>
-    T* Main(const char* name) { return Find<T>(&open, name); }
+    T* Main(const char* name) {
+        return Find<T>(&open, name);
+    }
     QString Text(const char* label) { return Main<QLabel>(label)->text(); }
     void Click(const char* button) { QTest::mouseClick(Main<QPushButton>(button), Qt::LeftButton); }
     void Select(int item) {
@@ -65,24 +67,28 @@ struct Program {
 };
 
 const char kTxt[] =
-    "head\r\nNo,Time,\x89\xB7\x93\x78,P2,P3\r\n,,\x81\x8E,,V\r\n1,t1,0.1,9,1.5\r\n2,t2,0.2,9,1.6\r\n";
+    "head\r\nNo,Time,\x89\xB7\x93\x78,P2,P3\r\n,,\x81\x8E,,V\r\n1,t1,0.1,9,1.5\r\n2,t2,0.2,9,1."
+    "6\r\n";
 
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startsAsDesigned() {
         Program p;
-        QCOMPARE(p.open.windowTitle(), QStringLiteral("実験計測データファイル変換　Quorvel Ver3.1"));
+        QCOMPARE(p.open.windowTitle(),
+                 QStringLiteral("実験計測データファイル変換　Quorvel Ver3.1"));
         QCOMPARE(p.Text("Label1"), QStringLiteral("実験計測データファイル変換　　Quorvel  Ver3.1"));
         QVERIFY(p.Main<QRadioButton>("RadioGroup1Item0")->isChecked());
-        QCOMPARE(p.Main<QRadioButton>("RadioGroup1Item0")->text(), QStringLiteral("東京測器　TXTファイル"));
+        QCOMPARE(p.Main<QRadioButton>("RadioGroup1Item0")->text(),
+                 QStringLiteral("東京測器　TXTファイル"));
         QCOMPARE(p.Main<QSpinBox>("UpDown1")->value(), 4);
         QCOMPARE(p.Main<QSpinBox>("UpDown2")->value(), 1);
         QCOMPARE(p.Main<QSpinBox>("UpDown1")->toolTip(), QStringLiteral("データ開始行"));
         QVERIFY(!p.Main<QPushButton>("Button5")->isEnabled());
-        for (const char* hidden : {"BtnTXT", "BtnCSV", "BtnOTHER", "TxtToCsv", "CsvToCsv", "Button3"}) {
+        for (const char* hidden :
+             {"BtnTXT", "BtnCSV", "BtnOTHER", "TxtToCsv", "CsvToCsv", "Button3"}) {
             QVERIFY2(!p.Main<QPushButton>(hidden)->isVisible(), hidden);
         }
         QCOMPARE(p.Main<QPushButton>("Button2")->geometry(), QRect(240, 56, 75, 25));
@@ -110,13 +116,15 @@ private slots:
             entries << menu->text();
             for (QAction* entry : menu->menu()->actions()) entries << entry->text();
         }
-        QCOMPARE(entries, (QStringList{"ファイル(&F)", "データファイルを開く(&O)", "変換データを保存する(&S)",
-                                       "終了(&Q)", "ヘルプ(&H)", "使い方(&H)", "バージョン情報(&V)"}));
+        QCOMPARE(entries, (QStringList{"ファイル(&F)", "データファイルを開く(&O)",
+                                       "変換データを保存する(&S)", "終了(&Q)", "ヘルプ(&H)",
+                                       "使い方(&H)", "バージョン情報(&V)"}));
     }
 
     void loadsATxtFileThroughTheReadButton() {
         Program p;
-        QAbstractItemModelTester tester(p.Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(p.Model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         p.Load("run01.txt", kTxt);
         QCOMPARE(p.dialogs.openedKinds, std::vector<SourceKind>{SourceKind::Txt});
         QCOMPARE(p.Text("Label4"), QStringLiteral("5 行/ 5 列"));
@@ -170,8 +178,10 @@ private slots:
         p.Main<QSpinBox>("UpDown1")->setValue(5);
         p.dialogs.SetNextSaveName(p.dir.Path("out.csv"));
         p.open.S1Click();
-        QCOMPARE(ReadFile(p.dir.Path("out.csv")),
-                 std::string("1CH,2CH,3CH\r\n\x89\xB7\x93\x78,P2,P3\r\n,,\r\n\x81\x8E,NON,V\r\n0.2,0,1.6\r\n"));
+        QCOMPARE(
+            ReadFile(p.dir.Path("out.csv")),
+            std::string(
+                "1CH,2CH,3CH\r\n\x89\xB7\x93\x78,P2,P3\r\n,,\r\n\x81\x8E,NON,V\r\n0.2,0,1.6\r\n"));
     }
 
     void otherKindOpensTheSettingsWindowWhichConvertsAndStaysOpen() {

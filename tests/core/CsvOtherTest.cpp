@@ -36,13 +36,13 @@ struct Session {
     }
     std::vector<int> OtherValues() const {
         const OtherSettings& s = state.Other;
-        return {s.NameRow.Position(), s.UnitRow.Position(), s.MemoRow.Position(),
+        return {s.NameRow.Position(),  s.UnitRow.Position(), s.MemoRow.Position(),
                 s.FirstRow.Position(), s.LastRow.Position(), s.FirstCol.Position(),
                 s.LastCol.Position()};
     }
     std::vector<int> OtherLimits() const {
         const OtherSettings& s = state.Other;
-        return {s.NameRow.Max(), s.UnitRow.Max(), s.MemoRow.Max(), s.FirstRow.Max(),
+        return {s.NameRow.Max(), s.UnitRow.Max(),  s.MemoRow.Max(), s.FirstRow.Max(),
                 s.LastRow.Max(), s.FirstCol.Max(), s.LastCol.Max()};
     }
 };
@@ -203,21 +203,31 @@ TEST_P(OtherConversion, WritesTheBlockTheSettingsName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, OtherConversion,
-    ::testing::Values(
-        OtherCase{"PrimedSettings", {2, 0, 0, 1, 3, 1, 5},
-                  "1CH,2CH,3CH,4CH,5CH\r\n1,2,3,4,5\r\n,,,,\r\nmm,mm,mm,mm,mm\r\n"
-                  "a,b,,,\r\n1,2,3,4,5\r\nx,y,z,,\r\n",
-                  "7 行/ 5列"},
-        OtherCase{"RowsAndColumnsChosen", {1, 3, 2, 2, 3, 2, 3},
-                  "1CH,2CH\r\nb,\r\n2,3\r\ny,z\r\n2,3\r\ny,z\r\n", "6 行/ 2列"},
-        OtherCase{"OneChannel", {1, 0, 0, 1, 2, 2, 2}, "1CH\r\nb\r\n\r\nmm\r\nb\r\n2\r\n",
-                  "6 行/ 1列"},
-        OtherCase{"NoUnitRowAndNoMemoRowWithThreeChannels", {2, 0, 0, 3, 3, 1, 3},
-                  "1CH,2CH,3CH\r\n1,2,3\r\n,,\r\nmm,mm,mm\r\nx,y,z\r\n", "5 行/ 3列"},
-        OtherCase{"PointNamesBelowTheData", {3, 1, 0, 1, 2, 1, 3},
-                  "1CH,2CH,3CH\r\nx,y,z\r\n,,\r\na,b,\r\na,b,\r\n1,2,3\r\n", "6 行/ 3列"},
-        OtherCase{"LastRowBeforeFirst", {2, 0, 0, 3, 1, 1, 2}, "1CH,2CH\r\n1,2\r\n,\r\nmm,mm\r\n",
-                  "4 行/ 2列"}),
+    ::testing::Values(OtherCase{"PrimedSettings",
+                                {2, 0, 0, 1, 3, 1, 5},
+                                "1CH,2CH,3CH,4CH,5CH\r\n1,2,3,4,5\r\n,,,,\r\nmm,mm,mm,mm,mm\r\n"
+                                "a,b,,,\r\n1,2,3,4,5\r\nx,y,z,,\r\n",
+                                "7 行/ 5列"},
+                      OtherCase{"RowsAndColumnsChosen",
+                                {1, 3, 2, 2, 3, 2, 3},
+                                "1CH,2CH\r\nb,\r\n2,3\r\ny,z\r\n2,3\r\ny,z\r\n",
+                                "6 行/ 2列"},
+                      OtherCase{"OneChannel",
+                                {1, 0, 0, 1, 2, 2, 2},
+                                "1CH\r\nb\r\n\r\nmm\r\nb\r\n2\r\n",
+                                "6 行/ 1列"},
+                      OtherCase{"NoUnitRowAndNoMemoRowWithThreeChannels",
+                                {2, 0, 0, 3, 3, 1, 3},
+                                "1CH,2CH,3CH\r\n1,2,3\r\n,,\r\nmm,mm,mm\r\nx,y,z\r\n",
+                                "5 行/ 3列"},
+                      OtherCase{"PointNamesBelowTheData",
+                                {3, 1, 0, 1, 2, 1, 3},
+                                "1CH,2CH,3CH\r\nx,y,z\r\n,,\r\na,b,\r\na,b,\r\n1,2,3\r\n",
+                                "6 行/ 3列"},
+                      OtherCase{"LastRowBeforeFirst",
+                                {2, 0, 0, 3, 1, 1, 2},
+                                "1CH,2CH\r\n1,2\r\n,\r\nmm,mm\r\n",
+                                "4 行/ 2列"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OtherKind, ReadingEdgeCases) {
@@ -232,7 +242,7 @@ TEST(OtherKind, ReadingEdgeCases) {
     EXPECT_EQ(t.Cell(1, 3), longLine);  // a long line stays one row
     EXPECT_EQ(t.Cell(2, 3), "end");
     for (int c = 2; c <= 5; ++c) EXPECT_EQ(t.Cell(c, 1), "") << "no cell of the wider load";
-    EXPECT_EQ(t.Cell(1, 4), "x");       // the 1A byte ended the file
+    EXPECT_EQ(t.Cell(1, 4), "x");  // the 1A byte ended the file
     EXPECT_EQ(t.Cell(1, 5), "");
 }
 

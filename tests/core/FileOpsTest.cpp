@@ -30,11 +30,13 @@ using testing::WriteFile;
 // Makes the Nth file-system call of a save fail with `err`: only that call,
 // or that call and every later one.
 class FaultyOps : public FileOps {
-public:
+  public:
     FaultyOps(int failAt, int err, bool fromThenOn)
         : failAt_(failAt), err_(err), fromThenOn_(fromThenOn) {}
 
-    int Open(const char* p, int f, mode_t m) override { return Fail() ? -1 : FileOps::Open(p, f, m); }
+    int Open(const char* p, int f, mode_t m) override {
+        return Fail() ? -1 : FileOps::Open(p, f, m);
+    }
     ssize_t Write(int fd, const void* d, size_t n) override {
         return Fail() ? -1 : FileOps::Write(fd, d, n);
     }
@@ -47,14 +49,16 @@ public:
         }
         return FileOps::Close(fd);
     }
-    int Rename(const char* a, const char* b) override { return Fail() ? -1 : FileOps::Rename(a, b); }
+    int Rename(const char* a, const char* b) override {
+        return Fail() ? -1 : FileOps::Rename(a, b);
+    }
     int Unlink(const char* p) override { return FileOps::Unlink(p); }  // clean-up must work
     int Stat(const char* p, struct stat* st) override { return Fail() ? -1 : FileOps::Stat(p, st); }
     int Fchmod(int fd, mode_t m) override { return Fail() ? -1 : FileOps::Fchmod(fd, m); }
 
     int calls = 0;
 
-private:
+  private:
     bool Fail() {
         ++calls;
         if (calls == failAt_ || (fromThenOn_ && calls > failAt_)) {
@@ -162,7 +166,7 @@ TEST(SaveFaults, TargetsThatCannotBeWritten) {
 
 // The folder disappears after the name was chosen and before the file is made.
 class VanishingFolderDialogs : public ScriptedDialogs {
-public:
+  public:
     using ScriptedDialogs::ScriptedDialogs;
     std::optional<std::string> SaveFile(const std::string& proposed) override {
         auto answer = ScriptedDialogs::SaveFile(proposed);

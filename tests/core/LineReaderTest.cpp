@@ -33,19 +33,19 @@ TEST_P(LineReaderTest, ReadsTheLinesWhateverTheChunkSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LineReaderTest,
-    ::testing::Values(
-        ReaderCase{"CrLfAndLfGiveTheSameLines", "a,b\r\nc\n", {"a,b\n", "c\n"}},
-        ReaderCase{"CrInsideALineIsDropped", "ab\rcd\n", {"abcd\n"}},
-        ReaderCase{"Byte1AEndsTheInput", "a\nb\x1A\nc\n", {"a\n", "b"}},
-        ReaderCase{"LastLineWithoutLineFeed", "a\nlast", {"a\n", "last"}},
-        ReaderCase{"EmptyLinesAreLines", "\n\r\n", {"\n", "\n"}},
-        ReaderCase{"EmptyInput", "", {}},
-        ReaderCase{"LongLineStaysWhole", std::string(3000, 'x') + "\n" + "y",
-                   {std::string(3000, 'x') + "\n", "y"}}),
+    ::testing::Values(ReaderCase{"CrLfAndLfGiveTheSameLines", "a,b\r\nc\n", {"a,b\n", "c\n"}},
+                      ReaderCase{"CrInsideALineIsDropped", "ab\rcd\n", {"abcd\n"}},
+                      ReaderCase{"Byte1AEndsTheInput", "a\nb\x1A\nc\n", {"a\n", "b"}},
+                      ReaderCase{"LastLineWithoutLineFeed", "a\nlast", {"a\n", "last"}},
+                      ReaderCase{"EmptyLinesAreLines", "\n\r\n", {"\n", "\n"}},
+                      ReaderCase{"EmptyInput", "", {}},
+                      ReaderCase{"LongLineStaysWhole",
+                                 std::string(3000, 'x') + "\n" + "y",
+                                 {std::string(3000, 'x') + "\n", "y"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class FailingSource : public ByteSource {
-public:
+  public:
     size_t Read(char* buffer, size_t size) override {
         if (calls_++ == 0) {
             std::string first = "a\nb";
@@ -56,7 +56,7 @@ public:
         throw IoError(IoStep::Read, "src", EIO);
     }
 
-private:
+  private:
     int calls_ = 0;
 };
 

@@ -49,7 +49,8 @@ TEST(OutputFile, TheSourceIsRefusedByNameInAnyLetterCase) {
         Loaded l("data.csv");
         l.ConvertTo(l.dir.Path(typed));
         ASSERT_EQ(l.dialogs.warnings.size(), 1u) << typed;
-        EXPECT_EQ(l.dialogs.warnings[0].first, "オリジナルファイルを書き換えることはできません　　　");
+        EXPECT_EQ(l.dialogs.warnings[0].first,
+                  "オリジナルファイルを書き換えることはできません　　　");
         EXPECT_EQ(l.dialogs.warnings[0].second, "ファイル名エラー");
         EXPECT_EQ(ReadFile(l.dir.Path("data.csv")), "t,a\n0,1\n");
         EXPECT_EQ(l.dir.Entries(), std::vector<std::string>{"data.csv"});

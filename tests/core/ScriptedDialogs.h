@@ -13,11 +13,15 @@
 namespace quorvel::testing {
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     explicit ScriptedDialogs(const MainWindowState* state = nullptr) : state_(state) {}
 
-    void SetNextFileName(std::optional<std::string> path) { openAnswers.push_back(std::move(path)); }
-    void SetNextSaveName(std::optional<std::string> path) { saveAnswers.push_back(std::move(path)); }
+    void SetNextFileName(std::optional<std::string> path) {
+        openAnswers.push_back(std::move(path));
+    }
+    void SetNextSaveName(std::optional<std::string> path) {
+        saveAnswers.push_back(std::move(path));
+    }
     void SetNextAnswer(bool yes) { confirmAnswers.push_back(yes); }
 
     std::optional<std::string> OpenFile(SourceKind kind) override;
@@ -37,13 +41,13 @@ public:
     std::vector<std::string> paintedLabel4;  // Label4 each time the labels were painted
     std::vector<std::string> paintedLabel6;
 
-private:
+  private:
     const MainWindowState* state_;
 };
 
 // A fresh folder, removed with everything in it when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -53,7 +57,7 @@ public:
     // Names of every entry in the folder, sorted.
     std::vector<std::string> Entries() const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -36,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"BlanksAndTabsStay", " 1.5 ,\t2\n", {" 1.5 ", "\t2"}},
         SplitCase{"BytesAfterTheLineFeedAreIgnored", "a,b\nc,d", {"a", "b"}},
         SplitCase{"CarriageReturnIsAnOrdinaryByte", "a,b\r\n", {"a", "b\r"}},
-        SplitCase{"ShiftJisIsNeverCut", "\x83\x65\x83\x58,\x92\x50\x88\xca\n",
+        SplitCase{"ShiftJisIsNeverCut",
+                  "\x83\x65\x83\x58,\x92\x50\x88\xca\n",
                   {"\x83\x65\x83\x58", "\x92\x50\x88\xca"}},
         SplitCase{"NulIsAnOrdinaryByte", std::string("a\0b,c", 5), {std::string("a\0b", 3), "c"}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -26,8 +26,7 @@ std::string Write(const Table& table, const ConversionPlan& plan) {
 TEST(StandardFile, TheSixtyByteExample) {
     Table table = TableOf({"Time,A,B,C", "0.0,1.1,2.2,3.3", "0.1,1.2,2.3,3.4"});
     std::string out = Write(table, *CsvPlan(4, 2, 3));
-    EXPECT_EQ(out,
-              "1CH,2CH,3CH\r\nA,B,C\r\n,,\r\nkg,mm,mm\r\n1.1,2.2,3.3\r\n1.2,2.3,3.4\r\n");
+    EXPECT_EQ(out, "1CH,2CH,3CH\r\nA,B,C\r\n,,\r\nkg,mm,mm\r\n1.1,2.2,3.3\r\n1.2,2.3,3.4\r\n");
     EXPECT_EQ(out.size(), 60u);
 }
 
@@ -41,7 +40,8 @@ TEST(StandardFile, CellsAreWrittenByteForByte) {
     // Empty cells, Shift-JIS and blank-padded cells reach the file unchanged.
     Table table = TableOf({"t,\x91\xAA\x93\x5F,,B", "0, 1.5 ,,\x82\x6C\x82\x6D"});
     std::string out = Write(table, *CsvPlan(4, 2, 2));
-    EXPECT_EQ(out, "1CH,2CH,3CH\r\n\x91\xAA\x93\x5F,,B\r\n,,\r\nkg,mm,mm\r\n 1.5 ,,\x82\x6C\x82\x6D\r\n");
+    EXPECT_EQ(
+        out, "1CH,2CH,3CH\r\n\x91\xAA\x93\x5F,,B\r\n,,\r\nkg,mm,mm\r\n 1.5 ,,\x82\x6C\x82\x6D\r\n");
 }
 
 TEST(StandardFile, LastRowBeforeFirstWritesOnlyTheFourHeaderLines) {

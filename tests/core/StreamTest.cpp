@@ -50,9 +50,15 @@ Window ThroughTheWindow(SourceKind kind, const std::string& source, const RowRan
     }
     dialogs.SetNextSaveName(dir.Path("out.csv"));
     switch (kind) {
-        case SourceKind::Txt: TxtToCsvClick(state, dialogs); break;
-        case SourceKind::Csv: CsvToCsvClick(state, dialogs); break;
-        case SourceKind::Other: Button3Click(state, dialogs); break;
+        case SourceKind::Txt:
+            TxtToCsvClick(state, dialogs);
+            break;
+        case SourceKind::Csv:
+            CsvToCsvClick(state, dialogs);
+            break;
+        case SourceKind::Other:
+            Button3Click(state, dialogs);
+            break;
     }
     Window w;
     w.warnings = dialogs.warnings.size();
@@ -80,20 +86,20 @@ const std::string kOther = "a,b\n\n1,2,3,4,5\nx,y,z\nunits,u1,u2\n";
 
 TEST(Stream, WritesWhatTheWindowWritesForEveryRange) {
     const std::vector<RowRange> ranges = {
-        {},                            // the kind's defaults
-        {1, std::nullopt},             // header rows as data
+        {},                 // the kind's defaults
+        {1, std::nullopt},  // header rows as data
         {2, 3},
-        {3, 2},                        // last before first
+        {3, 2},  // last before first
         {5, 5},
-        {0, 1},                        // below the limits
-        {99, std::nullopt},            // past the end: held at the last line
+        {0, 1},              // below the limits
+        {99, std::nullopt},  // past the end: held at the last line
         {99, 2},
         {-4, 1000},
     };
     for (SourceKind kind : {SourceKind::Txt, SourceKind::Csv}) {
-        for (const std::string& source : {kind == SourceKind::Txt ? kTxt : kCsv,
-                                          kind == SourceKind::Txt ? std::string("h\nN,T,A,B\n")
-                                                                  : std::string("t,a\n")}) {
+        for (const std::string& source :
+             {kind == SourceKind::Txt ? kTxt : kCsv,
+              kind == SourceKind::Txt ? std::string("h\nN,T,A,B\n") : std::string("t,a\n")}) {
             for (const RowRange& rows : ranges) {
                 SCOPED_TRACE(std::to_string(static_cast<int>(kind)) + " rows " +
                              std::to_string(rows.first.value_or(0)) + ":" +
@@ -122,11 +128,11 @@ TEST(Stream, OtherKindWritesWhatTheWindowWrites) {
         return o;
     };
     const Case cases[] = {
-        {{}, {}},                                                    // the primed settings
-        {{2, 4}, opts(5, 5, 1, 2, 3)},                               // names and units below the data
-        {{3, 3}, opts(1, 0, 0, 4, 4)},                               // one channel
-        {{1, 99}, opts(99, 99, 99, 1, 99)},                          // held within the file
-        {{4, 2}, opts(2, 0, 0, 1, 5)},                               // last row before first
+        {{}, {}},                            // the primed settings
+        {{2, 4}, opts(5, 5, 1, 2, 3)},       // names and units below the data
+        {{3, 3}, opts(1, 0, 0, 4, 4)},       // one channel
+        {{1, 99}, opts(99, 99, 99, 1, 99)},  // held within the file
+        {{4, 2}, opts(2, 0, 0, 1, 5)},       // last row before first
     };
     for (const Case& c : cases) {
         Window window = ThroughTheWindow(SourceKind::Other, kOther, c.rows, c.other);
@@ -137,12 +143,10 @@ TEST(Stream, OtherKindWritesWhatTheWindowWrites) {
 
 TEST(Stream, RefusesWhatTheWindowRefuses) {
     const std::pair<SourceKind, std::string> cases[] = {
-        {SourceKind::Txt, ""},            // no line 2
-        {SourceKind::Txt, "h\n"},
-        {SourceKind::Txt, "h\nN,T\n1,2\n"},  // no channel column
-        {SourceKind::Csv, ""},
-        {SourceKind::Csv, "t\n1\n"},      // no channel column
-        {SourceKind::Other, ""},          // nothing to convert
+        {SourceKind::Txt, ""},                                         // no line 2
+        {SourceKind::Txt, "h\n"}, {SourceKind::Txt, "h\nN,T\n1,2\n"},  // no channel column
+        {SourceKind::Csv, ""},    {SourceKind::Csv, "t\n1\n"},         // no channel column
+        {SourceKind::Other, ""},                                       // nothing to convert
     };
     for (const auto& [kind, source] : cases) {
         EXPECT_THROW(ThroughTheCommandLine(kind, source, {}), IoError) << source;

@@ -63,19 +63,31 @@ INSTANTIATE_TEST_SUITE_P(
                 {},
                 "1CH,2CH,3CH\r\nP1,P2,P3\r\n,,\r\nmm,NON,V\r\n0.1,0,1.5\r\n0.2,0,1.6\r\n",
                 "6 行/ 3列"},
-        TxtCase{"EmptyUnitOfChannel1OnlyMarksNothing", "h\nN,T,A,B\n,,,V\n1,t,5,6\n", {},
-                "1CH,2CH\r\nA,B\r\n,\r\n,V\r\n5,6\r\n", "5 行/ 2列"},
-        TxtCase{"EveryUnitAfterTheFirstMissing", "h\nN,T,A,B,C\n,,mm,,\n1,t,5,6,7\n", {},
-                "1CH,2CH,3CH\r\nA,B,C\r\n,,\r\nmm,NON,NON\r\n5,0,0\r\n", "5 行/ 3列"},
-        TxtCase{"OneChannel", "h\nN,T,A\n,,kg\n1,t,5\n2,t,6\n", {},
-                "1CH\r\nA\r\n\r\nkg\r\n5\r\n6\r\n", "6 行/ 1列"},
-        TxtCase{"HeaderRowsAsDataWithZerosForMissingChannels",
-                "h,x,y\nN,T,A,B\n,,mm,\n1,t,5,6\n", std::make_pair(1, 4),
+        TxtCase{"EmptyUnitOfChannel1OnlyMarksNothing",
+                "h\nN,T,A,B\n,,,V\n1,t,5,6\n",
+                {},
+                "1CH,2CH\r\nA,B\r\n,\r\n,V\r\n5,6\r\n",
+                "5 行/ 2列"},
+        TxtCase{"EveryUnitAfterTheFirstMissing",
+                "h\nN,T,A,B,C\n,,mm,,\n1,t,5,6,7\n",
+                {},
+                "1CH,2CH,3CH\r\nA,B,C\r\n,,\r\nmm,NON,NON\r\n5,0,0\r\n",
+                "5 行/ 3列"},
+        TxtCase{"OneChannel",
+                "h\nN,T,A\n,,kg\n1,t,5\n2,t,6\n",
+                {},
+                "1CH\r\nA\r\n\r\nkg\r\n5\r\n6\r\n",
+                "6 行/ 1列"},
+        TxtCase{"HeaderRowsAsDataWithZerosForMissingChannels", "h,x,y\nN,T,A,B\n,,mm,\n1,t,5,6\n",
+                std::make_pair(1, 4),
                 "1CH,2CH\r\nA,B\r\n,\r\nmm,NON\r\n,0\r\nA,0\r\nmm,0\r\n5,0\r\n", "8 行/ 2列"},
         TxtCase{"LastBeforeFirstWritesTheHeaderOnly", "h\nN,T,A\n,,kg\n1,t,5\n2,t,6\n",
                 std::make_pair(5, 4), "1CH\r\nA\r\n\r\nkg\r\n", "4 行/ 1列"},
-        TxtCase{"ShortDataLinesGiveEmptyFields", "h\nN,T,A,B\n,,u,v\n1,t\n", {},
-                "1CH,2CH\r\nA,B\r\n,\r\nu,v\r\n,\r\n", "5 行/ 2列"}),
+        TxtCase{"ShortDataLinesGiveEmptyFields",
+                "h\nN,T,A,B\n,,u,v\n1,t\n",
+                {},
+                "1CH,2CH\r\nA,B\r\n,\r\nu,v\r\n,\r\n",
+                "5 行/ 2列"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TxtConversion, TheRangeCannotReachRowsTheLoadDidNotStore) {
@@ -93,10 +105,10 @@ TEST(TxtConversion, MoreThanAHundredChannels) {
         bool missing = k > 1 && k % 50 == 0;
         units += "," + std::string(missing ? "" : "u");
         data += "," + ks;
-        header += (k > 1 ? ",": "") + ks + "CH";
-        expectedNames += (k > 1 ? ",": "") + std::string("P") + ks;
-        expectedUnits += (k > 1 ? ",": "") + std::string(missing ? "NON" : "u");
-        expectedData += (k > 1 ? ",": "") + (missing ? std::string("0") : ks);
+        header += (k > 1 ? "," : "") + ks + "CH";
+        expectedNames += (k > 1 ? "," : "") + std::string("P") + ks;
+        expectedUnits += (k > 1 ? "," : "") + std::string(missing ? "NON" : "u");
+        expectedData += (k > 1 ? "," : "") + (missing ? std::string("0") : ks);
     }
     Converted out = LoadAndConvert("h\n" + names + "\n" + units + "\n" + data + "\n");
     EXPECT_EQ(out.bytes, header + "\r\n" + expectedNames + "\r\n" + std::string(149, ',') + "\r\n" +

@@ -57,10 +57,8 @@ TEST(TxtReader, LoadsAFiveLineFile) {
 
 TEST(TxtReader, BasicFileNameIsTheBaseNameAndBasicCsv) {
     const std::pair<const char*, const char*> cases[] = {
-        {"/d/run01.txt", "run01Basic.csv"},
-        {"/d/data.2009.txt", "data.2009Basic.csv"},
-        {"/d/noext", "noextBasic.csv"},
-        {"/d.dir/name", "nameBasic.csv"},
+        {"/d/run01.txt", "run01Basic.csv"}, {"/d/data.2009.txt", "data.2009Basic.csv"},
+        {"/d/noext", "noextBasic.csv"},     {"/d.dir/name", "nameBasic.csv"},
         {"rel.TXT", "relBasic.csv"},
     };
     for (const auto& [path, expected] : cases) EXPECT_EQ(BasicFileNameFor(path), expected) << path;
@@ -101,14 +99,15 @@ TEST(TxtReader, ReadingRules) {
     MainWindowState state = StartedState();
     ScriptedDialogs dialogs(&state);
     const std::string longField(3000, 'v');
-    LoadTxt(state, dialogs, dir, "rules.txt",
-            "h\r\nA,B,C\r\nu,u,u\r\n1,2\r3,x\r\n1," + longField + ",z\r\nlast,no,lf\x1Ahidden,h,h\n");
+    LoadTxt(
+        state, dialogs, dir, "rules.txt",
+        "h\r\nA,B,C\r\nu,u,u\r\n1,2\r3,x\r\n1," + longField + ",z\r\nlast,no,lf\x1Ahidden,h,h\n");
     const Table& t = state.StringGrid1;
     EXPECT_EQ(t.Cell(2, 4), "23");       // a CR inside a line vanishes
     EXPECT_EQ(t.Cell(3, 4), "x");        // and none ends a last field
     EXPECT_EQ(t.Cell(2, 5), longField);  // a 3000-byte line stays one row
     EXPECT_EQ(t.Cell(3, 5), "z");
-    EXPECT_EQ(t.Cell(1, 6), "last");     // byte 1A ends the file
+    EXPECT_EQ(t.Cell(1, 6), "last");  // byte 1A ends the file
     EXPECT_EQ(t.Cell(3, 6), "lf");
     EXPECT_EQ(state.Label4, "6 行/ 3 列");
 }
@@ -158,10 +157,8 @@ TEST(TxtReader, FailedLoadsChangeNothing) {
     ::mkdir(dir.Path("folder.txt").c_str(), 0755);
     ::mkfifo(dir.Path("fifo.txt").c_str(), 0644);
     const std::pair<std::string, std::string> bad[] = {
-        {"missing.txt", "見つかりません"},
-        {"one.txt", "行数が足りません"},
-        {"empty.txt", "行数が足りません"},
-        {"folder.txt", "通常のファイルではない"},
+        {"missing.txt", "見つかりません"},      {"one.txt", "行数が足りません"},
+        {"empty.txt", "行数が足りません"},      {"folder.txt", "通常のファイルではない"},
         {"fifo.txt", "通常のファイルではない"},
     };
     for (const auto& [name, reason] : bad) {
