@@ -184,6 +184,28 @@ class MainWindowTest : public QObject {
                 "1CH,2CH,3CH\r\n\x89\xB7\x93\x78,P2,P3\r\n,,\r\n\x81\x8E,NON,V\r\n0.2,0,1.6\r\n"));
     }
 
+    void settingsWindowStartsAsDesigned() {
+        Program p;
+        QCOMPARE(p.other.windowTitle(), QStringLiteral("その他のファイル　データ形式設定"));
+        QList<int> minimums, values;
+        for (int n = 1; n <= 7; ++n) {
+            auto* box = p.Find<QSpinBox>(&p.other, ("UpDown" + std::to_string(n)).c_str());
+            minimums << box->minimum();
+            values << box->value();
+        }
+        QCOMPARE(minimums, (QList<int>{1, 0, 0, 1, 0, 1, 1}));
+        QCOMPARE(values, (QList<int>{1, 0, 1, 1, 0, 1, 1}));
+        QCOMPARE(p.Find<QLabel>(&p.other, "Label5")->text(), QStringLiteral("なし　0行指定"));
+        QCOMPARE(p.Find<QPushButton>(&p.other, "Button1")->geometry(), QRect(80, 240, 75, 25));
+        // Nothing loaded: the conversion says so and asks for no file name.
+        p.Select(2);
+        p.open.S1Click();
+        QVERIFY(p.other.isVisible());
+        p.other.Button1Click();
+        QCOMPARE(p.dialogs.warnings.size(), size_t(1));
+        QVERIFY(p.dialogs.proposedNames.empty());
+    }
+
     void otherKindOpensTheSettingsWindowWhichConvertsAndStaysOpen() {
         Program p;
         p.Select(2);
