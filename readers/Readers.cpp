@@ -67,6 +67,24 @@ LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long lo
         if (count == 0) fields.clear();
         return count;
     };
+    // Reads every line left, line `lineNo` on, into the row of its number
+    // while that row may be placed; later lines are only counted. Returns the
+    // greatest field count of the placed lines.
+    auto placeTheRest = [&](long long lineNo, long long lastPlaced, int dataColumns) {
+        int greatest = 0;
+        for (; reader.Next(line); ++lineNo) {
+            if (lineNo > lastPlaced) continue;
+            const int row = static_cast<int>(lineNo);
+            table.SetRowCount(row + 1);
+            const int count = split(line);
+            greatest = std::max(greatest, count);
+            StoreNumberedRow(table, row, fields,
+                             StoredFieldCount(kind, lineNo, count, dataColumns));
+            summary.lastStoredRow = row;
+        }
+        summary.lines = lineNo - 1;
+        return greatest;
+    };
 
     switch (kind) {
         case SourceKind::Txt: {
@@ -81,17 +99,8 @@ LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long lo
             table.SetColCount(n + 1);
             NumberColumns(table, n);
             StoreRow(table, 2, fields, n);
-            long long k = 3;
-            for (; reader.Next(line); ++k) {
-                if (k > limit) continue;
-                const int row = static_cast<int>(k);
-                table.SetRowCount(row + 1);
-                int count = split(line);
-                StoreNumberedRow(table, row, fields, StoredFieldCount(kind, k, count, n));
-                summary.lastStoredRow = row;
-            }
-            summary.lines = k - 1;
-            if (summary.lastStoredRow == 0) summary.lastStoredRow = 2;
+            summary.lastStoredRow = 2;
+            placeTheRest(3, limit, n);
             break;
         }
         case SourceKind::Csv: {
@@ -101,33 +110,15 @@ LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long lo
             table.SetColCount(c + 1);
             StoreNumberedRow(table, 1, fields, c);
             summary.lastStoredRow = 1;
-            long long r = 2;
-            for (; reader.Next(line); ++r) {
-                if (r > limit) continue;
-                const int row = static_cast<int>(r);
-                table.SetRowCount(row + 1);
-                int count = split(line);
-                StoreNumberedRow(table, row, fields, StoredFieldCount(kind, r, count, c));
-                summary.lastStoredRow = row;
-            }
-            summary.lines = r - 1;
+            placeTheRest(2, limit, c);
             break;
         }
         case SourceKind::Other: {
+            // One row more than the other kinds: a line is placed while at
+            // most `limit` lines came before it.
             table.SetColCount(100);
             table.SetRowCount(2);
-            long long count = 0;
-            int greatest = 0;
-            for (; reader.Next(line); ++count) {
-                if (count > limit) continue;
-                const int row = static_cast<int>(count + 1);
-                table.SetRowCount(row + 1);
-                int f = split(line);
-                greatest = std::max(greatest, f);
-                StoreNumberedRow(table, row, fields, f);
-                summary.lastStoredRow = row;
-            }
-            summary.lines = count;
+            const int greatest = placeTheRest(1, limit == LLONG_MAX ? limit : limit + 1, 0);
             summary.dataColumns = greatest;
             table.SetColCount(greatest + 1);
             NumberColumns(table, greatest);
