@@ -12,54 +12,20 @@
 #include <QTest>
 #include <QWindow>
 
-#include "app/Uhowto.h"
-#include "app/Uopen.h"
-#include "app/Uversion.h"
-#include "convert/Uother.h"
-#include "core/ScriptedDialogs.h"
+#include "app/Program.h"
 
+using quorvel::testing::Find;
+using quorvel::testing::Program;
 using quorvel::testing::ReadFile;
-using quorvel::testing::ScriptedDialogs;
-using quorvel::testing::TempDir;
 using quorvel::testing::WriteFile;
 
 namespace {
 
-// The program's four windows, as start-up makes them, with scripted dialogs.
-struct Program {
-    TOpen open;
-    TVersion version;
-    THowTo howTo;
-    TOther other{&open};
-    ScriptedDialogs dialogs{&open.State()};
-    TempDir dir;
-
-    Program() {
-        open.Attach(&version, &howTo, &other);
-        open.SetDialogs(&dialogs);
-        open.show();
-    }
-    // Chooses a menu entry of the main window by its control name.
-    void Menu(const char* entry) {
-        QAction* action = open.findChild<QAction*>(QString::fromLatin1(entry));
-        if (!action) qFatal("no menu entry %s", entry);
-        action->trigger();
-    }
-    // The window that a menu entry shows, with the entry's name.
-    QWidget* Window(const QString& which) {
-        return which == QLatin1String("usage") ? static_cast<QWidget*>(&howTo) : &version;
-    }
-    static const char* EntryFor(const QString& which) {
-        return which == QLatin1String("usage") ? "N1" : "V1";
-    }
-};
-
-template <typename T>
-T* Find(QWidget* window, const char* name) {
-    T* widget = window->findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qFatal("no widget %s", name);
-    return widget;
+// The window that a menu entry shows, and the entry's name.
+QWidget* WindowFor(Program& p, const QString& which) {
+    return which == QLatin1String("usage") ? static_cast<QWidget*>(&p.howTo) : &p.version;
 }
+const char* EntryFor(const QString& which) { return which == QLatin1String("usage") ? "N1" : "V1"; }
 
 QPlainTextEdit* Memo(THowTo& howTo) { return Find<QPlainTextEdit>(&howTo, "Memo1"); }
 
@@ -209,15 +175,15 @@ class HelpWindowsTest : public QObject {
     void showingTwiceKeepsOneWindowBroughtToTheFront() {
         QFETCH(QString, which);
         Program p;
-        QWidget* window = p.Window(which);
+        QWidget* window = WindowFor(p, which);
         QVERIFY(!window->isVisible());
-        p.Menu(Program::EntryFor(which));
+        p.Menu(EntryFor(which));
         QVERIFY(window->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(window));
 
         p.open.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.open));
-        p.Menu(Program::EntryFor(which));
+        p.Menu(EntryFor(which));
         QVERIFY(QTest::qWaitForWindowActive(window));
         QCOMPARE(CountTopLevel("THowTo"), 1);
         QCOMPARE(CountTopLevel("TVersion"), 1);
@@ -260,9 +226,9 @@ class HelpWindowsTest : public QObject {
         QFETCH(QString, which);
         QFETCH(bool, titleBar);
         Program p;
-        QWidget* window = p.Window(which);
+        QWidget* window = WindowFor(p, which);
         QPointer<QWidget> alive(window);
-        p.Menu(Program::EntryFor(which));
+        p.Menu(EntryFor(which));
         QVERIFY(QTest::qWaitForWindowExposed(window));
         if (titleBar) {
             // What the window system sends when its close box is pressed.
@@ -273,7 +239,7 @@ class HelpWindowsTest : public QObject {
         QVERIFY(alive);
         QVERIFY(!window->isVisible());
         QVERIFY(p.open.isVisible());
-        p.Menu(Program::EntryFor(which));
+        p.Menu(EntryFor(which));
         QVERIFY(window->isVisible());
     }
 

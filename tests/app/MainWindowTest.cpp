@@ -14,57 +14,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/Uhowto.h"
-#include "app/Uopen.h"
-#include "app/Uversion.h"
-#include "convert/Uother.h"
-#include "core/ScriptedDialogs.h"
+#include "app/Program.h"
 
 using quorvel::SourceKind;
+using quorvel::testing::Find;
+using quorvel::testing::Program;
 using quorvel::testing::ReadFile;
-using quorvel::testing::ScriptedDialogs;
-using quorvel::testing::TempDir;
-using quorvel::testing::WriteFile;
 
 namespace {
-
-// The program's four windows, as start-up makes them, with scripted dialogs.
-struct Program {
-    TOpen open;
-    TVersion version;
-    THowTo howTo;
-    TOther other{&open};
-    ScriptedDialogs dialogs{&open.State()};
-    TempDir dir;
-
-    Program() {
-        open.Attach(&version, &howTo, &other);
-        open.SetDialogs(&dialogs);
-        open.show();
-    }
-    template <typename T>
-    T* Find(QWidget* window, const char* name) {
-        T* widget = window->findChild<T*>(QString::fromLatin1(name));
-        if (!widget) qFatal("no widget %s", name);
-        return widget;
-    }
-    template <typename T>
-    T* Main(const char* name) {
-        return Find<T>(&open, name);
-    }
-    QString Text(const char* label) { return Main<QLabel>(label)->text(); }
-    void Click(const char* button) { QTest::mouseClick(Main<QPushButton>(button), Qt::LeftButton); }
-    void Select(int item) {
-        Main<QRadioButton>(("RadioGroup1Item" + std::to_string(item)).c_str())->setChecked(true);
-    }
-    QAbstractItemModel* Model() { return Main<QTableView>("StringGrid1")->model(); }
-    // Writes `bytes` to `name` and loads it with "読み込み" under the selected kind.
-    void Load(const std::string& name, const std::string& bytes) {
-        WriteFile(dir.Path(name), bytes);
-        dialogs.SetNextFileName(dir.Path(name));
-        Click("Button2");
-    }
-};
 
 const char kTxt[] =
     "head\r\nNo,Time,\x89\xB7\x93\x78,P2,P3\r\n,,\x81\x8E,,V\r\n1,t1,0.1,9,1.5\r\n2,t2,0.2,9,1."
@@ -192,14 +149,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(p.other.windowTitle(), QStringLiteral("その他のファイル　データ形式設定"));
         QList<int> minimums, values;
         for (int n = 1; n <= 7; ++n) {
-            auto* box = p.Find<QSpinBox>(&p.other, ("UpDown" + std::to_string(n)).c_str());
+            auto* box = Find<QSpinBox>(&p.other, ("UpDown" + std::to_string(n)).c_str());
             minimums << box->minimum();
             values << box->value();
         }
         QCOMPARE(minimums, (QList<int>{1, 0, 0, 1, 0, 1, 1}));
         QCOMPARE(values, (QList<int>{1, 0, 1, 1, 0, 1, 1}));
-        QCOMPARE(p.Find<QLabel>(&p.other, "Label5")->text(), QStringLiteral("なし　0行指定"));
-        QCOMPARE(p.Find<QPushButton>(&p.other, "Button1")->geometry(), QRect(80, 240, 75, 25));
+        QCOMPARE(Find<QLabel>(&p.other, "Label5")->text(), QStringLiteral("なし　0行指定"));
+        QCOMPARE(Find<QPushButton>(&p.other, "Button1")->geometry(), QRect(80, 240, 75, 25));
         // Nothing loaded: the conversion says so and asks for no file name.
         p.Select(2);
         p.open.S1Click();
@@ -217,15 +174,15 @@ class MainWindowTest : public QObject {
         p.Click("Button5");
         QVERIFY(p.other.isVisible());
         QVERIFY(!p.other.isModal());
-        QCOMPARE(p.Find<QSpinBox>(&p.other, "UpDown1")->value(), 2);
-        QCOMPARE(p.Find<QSpinBox>(&p.other, "UpDown5")->value(), 3);
-        QCOMPARE(p.Find<QSpinBox>(&p.other, "UpDown7")->value(), 5);
-        QCOMPARE(p.Find<QSpinBox>(&p.other, "UpDown7")->maximum(), 5);
+        QCOMPARE(Find<QSpinBox>(&p.other, "UpDown1")->value(), 2);
+        QCOMPARE(Find<QSpinBox>(&p.other, "UpDown5")->value(), 3);
+        QCOMPARE(Find<QSpinBox>(&p.other, "UpDown7")->value(), 5);
+        QCOMPARE(Find<QSpinBox>(&p.other, "UpDown7")->maximum(), 5);
         QCOMPARE(p.Text("Label6"), QString());
         QCOMPARE(p.Text("Label12"), QString());
 
         p.dialogs.SetNextSaveName(p.dir.Path("other.csv"));
-        QTest::mouseClick(p.Find<QPushButton>(&p.other, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&p.other, "Button1"), Qt::LeftButton);
         QCOMPARE(ReadFile(p.dir.Path("other.csv")),
                  std::string("1CH,2CH,3CH,4CH,5CH\r\n1,2,3,4,5\r\n,,,,\r\nmm,mm,mm,mm,mm\r\n"
                              "a,b,,,\r\n1,2,3,4,5\r\nx,y,z,,\r\n"));
@@ -233,13 +190,13 @@ class MainWindowTest : public QObject {
         QVERIFY(p.other.isVisible());
 
         // Settings typed by the user are used, and kept when the window is hidden.
-        p.Find<QSpinBox>(&p.other, "UpDown6")->setValue(2);
-        p.Find<QSpinBox>(&p.other, "UpDown7")->setValue(3);
-        QTest::mouseClick(p.Find<QPushButton>(&p.other, "Button2"), Qt::LeftButton);
+        Find<QSpinBox>(&p.other, "UpDown6")->setValue(2);
+        Find<QSpinBox>(&p.other, "UpDown7")->setValue(3);
+        QTest::mouseClick(Find<QPushButton>(&p.other, "Button2"), Qt::LeftButton);
         QVERIFY(!p.other.isVisible());
         p.open.S1Click();
         QVERIFY(p.other.isVisible());
-        QCOMPARE(p.Find<QSpinBox>(&p.other, "UpDown6")->value(), 2);
+        QCOMPARE(Find<QSpinBox>(&p.other, "UpDown6")->value(), 2);
         p.dialogs.SetNextSaveName(p.dir.Path("narrow.csv"));
         p.other.Button1Click();
         QCOMPARE(ReadFile(p.dir.Path("narrow.csv")).substr(0, 9), std::string("1CH,2CH\r\n"));
@@ -247,7 +204,7 @@ class MainWindowTest : public QObject {
         // A cancelled load keeps the settings.
         p.dialogs.SetNextFileName(std::nullopt);
         p.Click("Button2");
-        QCOMPARE(p.Find<QSpinBox>(&p.other, "UpDown6")->value(), 2);
+        QCOMPARE(Find<QSpinBox>(&p.other, "UpDown6")->value(), 2);
     }
 
     void closingTheMainWindowEndsTheProgramWithTheOthersOpen() {
