@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libgtest-dev googletest
   fonts-ipafont-gothic
-  xvfb xauth
+  xvfb xauth xdotool
 )
 
 missing=()
