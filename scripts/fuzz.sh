@@ -54,11 +54,11 @@ for target in "${targets[@]}"; do
   else
     failed+=("$target")
     echo "fuzz: $target FAILED; its report:"
-    grep -v -E '^#[0-9]+' "$work/$target.log" | tail -n 80
+    { grep -v -E '^#[0-9]+' "$work/$target.log" || true; } | tail -n 80
     for input in "$crashes"/*; do
       [ -f "$input" ] || continue
-      echo "  input $input (hex):"
-      od -A x -t x1z -v "$input" | head -n 40 | sed 's/^/    /'
+      echo "  input $input (hex, first 640 bytes):"
+      head -c 640 "$input" | od -A x -t x1z -v | sed 's/^/    /'
     done
     echo "  To keep it as a regression: $program -minimize_crash=1 -runs=100000 INPUT,"
     echo "  then copy the smallest crash into tests/fuzz/regressions/$target/ once it is fixed."
