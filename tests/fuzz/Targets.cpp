@@ -192,9 +192,63 @@ void LoadTarget(SourceKind kind, std::string_view input) {
     }
 }
 
+// The TXT or CSV conversion of `lines` written out plainly from the rules:
+// which fields each line keeps, which channels are missing, where the range
+// is held. Independent of the table and of the writer.
+std::string RenderStream(SourceKind kind, const std::vector<std::string>& lines,
+                         const RowRange& range) {
+    const bool txt = kind == SourceKind::Txt;
+    std::vector<std::vector<std::string>> rows;  // the kept fields of each line
+    const size_t columns = CommaFields(lines[txt ? 1 : 0]).size();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::vector<std::string> fields = CommaFields(lines[i]);
+        const size_t lineNo = i + 1;
+        size_t keep = std::min(fields.size(), columns);
+        if (txt && lineNo == 1) keep = 1;
+        if (lineNo == (txt ? 2u : 1u)) keep = fields.size();
+        fields.resize(keep);
+        rows.push_back(fields);
+    }
+    // Channel k (from 0) is table column firstColumn + k, column 1 being field 1.
+    const size_t firstColumn = txt ? 3 : 2;
+    const size_t channels = columns - firstColumn + 1;
+    auto cell = [&](size_t row, size_t column) -> std::string {
+        if (row < 1 || row > rows.size() || column > rows[row - 1].size()) return "";
+        return rows[row - 1][column - 1];
+    };
+    std::vector<bool> missing(channels, false);
+    for (size_t k = 1; txt && k < channels; ++k) missing[k] = cell(3, firstColumn + k).empty();
+
+    auto line = [&](auto text) {
+        std::string out;
+        for (size_t k = 0; k < channels; ++k) {
+            if (k > 0) out += ',';
+            out += text(k);
+        }
+        return out + "\r\n";
+    };
+    std::string out = line([](size_t k) { return std::to_string(k + 1) + "CH"; });
+    out += line([&](size_t k) { return cell(txt ? 2 : 1, firstColumn + k); });
+    out += line([](size_t) { return std::string(); });
+    out += line([&](size_t k) -> std::string {
+        if (!txt) return k == 0 ? "kg" : "mm";
+        return missing[k] ? "NON" : cell(3, firstColumn + k);
+    });
+    auto held = [&](long long v) {
+        return std::max(1LL, std::min(v, static_cast<long long>(rows.size())));
+    };
+    const long long first = held(range.first.value_or(txt ? 4 : 2));
+    const long long last = held(range.last.value_or(static_cast<long long>(rows.size())));
+    for (long long r = first; r <= last; ++r) {
+        out += line([&](size_t k) { return missing[k] ? "0" : cell(r, firstColumn + k); });
+    }
+    return out;
+}
+
 // Input: first-row number, last-row number (0x80: not given), read-size byte,
 // then the file. The command line's streaming conversion must write exactly
-// what the window writes after loading the whole file with the same range.
+// what the window writes after loading the whole file with the same range, and
+// what the rules written out plainly give.
 void ConvertStreamTarget(SourceKind kind, std::string_view input) {
     Input in(input);
     RowRange range;
@@ -243,6 +297,7 @@ void ConvertStreamTarget(SourceKind kind, std::string_view input) {
     const long long written = WriteTable(table, *plan, windowed);
 
     FUZZ_CHECK(streamed.text == windowed.text);
+    FUZZ_CHECK(streamed.text == RenderStream(kind, lines, range));
     FUZZ_CHECK(result.lines == written);
     FUZZ_CHECK(result.channels == plan->channels);
     CheckStandardFile(streamed.text, result.channels, result.lines);
