@@ -19,7 +19,10 @@ std::vector<int> ConversionPlan::HeaderRows() const {
 
 StandardFileWriter::StandardFileWriter(Sink& sink, const ConversionPlan& plan)
     : sink_(sink), plan_(plan) {
-    anyMissing_ = std::find(plan.missing.begin(), plan.missing.end(), true) != plan.missing.end();
+    // Channel 1 is never written as missing.
+    for (size_t k = 1; k < plan.missing.size() && k < static_cast<size_t>(plan.channels); ++k) {
+        if (plan.missing[k]) missingChannels_.push_back(k);
+    }
     buffer_.reserve(kFlushAt + 64 * 1024);
 }
 
@@ -37,34 +40,37 @@ void StandardFileWriter::Flush() {
     buffer_.clear();
 }
 
-void StandardFileWriter::WriteRowLine(const FieldList& cells, const char* missingText) {
+void StandardFileWriter::AppendChannels(const FieldList& cells, size_t k, size_t end) {
+    // The cells present stand side by side in the row's own bytes, commas
+    // included, so they go in one piece; the cells a short row lacks are empty.
     const size_t first = static_cast<size_t>(plan_.firstColumn);
-    const size_t n = static_cast<size_t>(plan_.channels);
-    const bool replace = missingText != nullptr && anyMissing_;
-    auto isMissing = [&](size_t k) {
-        return replace && k > 0 && k < plan_.missing.size() && plan_.missing[k];
-    };
-    // Channels whose cells are present and kept stand side by side, commas
-    // included, in the row's own bytes: copy each such run in one piece.
-    size_t k = 0;
-    while (k < n) {
-        if (k > 0) buffer_ += ',';
-        if (isMissing(k)) {
-            buffer_ += missingText;
-            ++k;
-            continue;
-        }
-        if (first + k >= cells.size()) {
-            ++k;  // a cell the row does not have is empty
-            continue;
-        }
-        size_t end = k + 1;
-        while (end < n && first + end < cells.size() && !isMissing(end)) ++end;
+    const size_t present = cells.size() > first + k ? std::min(end, cells.size() - first) : k;
+    if (present > k) {
         const char* begin = cells[first + k].data();
-        const char* stop = cells[first + end - 1].data() + cells[first + end - 1].size();
-        buffer_.append(begin, static_cast<size_t>(stop - begin));
-        k = end;
+        const std::string_view last = cells[first + present - 1];
+        buffer_.append(begin, static_cast<size_t>(last.data() + last.size() - begin));
+        buffer_.append(end - present, ',');
+    } else {
+        buffer_.append(end - k - 1, ',');
     }
+}
+
+void StandardFileWriter::WriteRowLine(const FieldList& cells, const char* missingText) {
+    const size_t n = static_cast<size_t>(plan_.channels);
+    size_t k = 0;  // the first channel not yet written
+    auto channelsUpTo = [&](size_t end) {
+        if (k > 0) buffer_ += ',';
+        AppendChannels(cells, k, end);
+    };
+    if (missingText != nullptr) {
+        for (size_t m : missingChannels_) {
+            if (m > k) channelsUpTo(m);
+            buffer_ += ',';
+            buffer_ += missingText;
+            k = m + 1;
+        }
+    }
+    if (k < n) channelsUpTo(n);
     EndLine();
 }
 

@@ -63,12 +63,13 @@ class StandardFileWriter {
 
   private:
     void WriteRowLine(const FieldList& cells, const char* missingText);
+    void AppendChannels(const FieldList& cells, size_t k, size_t end);
     void WriteHeaderLine(const HeaderLine& line, const FieldList& cells, const char* missingText);
     void EndLine();
 
     Sink& sink_;
     const ConversionPlan& plan_;
-    bool anyMissing_ = false;
+    std::vector<size_t> missingChannels_;  // from 0, ascending
     std::string buffer_;
     long long lines_ = 0;
 };
