@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer)
 # and runs each for a bounded time on a copy of its seeds and regressions.
 # Fails when any target finds a crash, a leak, a timeout or a broken check; the
-# input that did it is kept under build-fuzz/crashes/<target>/.
+# input that did it is kept under build-fuzz/crashes/<target>/ (QUORVEL_FUZZ_BUILD
+# names another build folder).
 #
 #   bash scripts/fuzz.sh                 every target, 60 s each
 #   QUORVEL_FUZZ_SECONDS=600 bash scripts/fuzz.sh load_txt round_trip
@@ -24,7 +25,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 seconds=${QUORVEL_FUZZ_SECONDS:-60}
-build=build-fuzz
+build=${QUORVEL_FUZZ_BUILD:-build-fuzz}
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DQUORVEL_FUZZ=ON -DQUORVEL_GUI=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)" --target fuzzers
