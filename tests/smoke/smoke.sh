@@ -32,7 +32,9 @@ trap cleanup EXIT
 started=$SECONDS
 fail() {
   echo "FAIL: $*"
-  [ -s "$work/quorvel.log" ] && { echo "--- program output:"; cat "$work/quorvel.log"; }
+  for log in xvfb quorvel; do
+    [ -s "$work/$log.log" ] && { echo "--- $log output:"; cat "$work/$log.log"; }
+  done
   exit 1
 }
 
