@@ -40,10 +40,11 @@ void StandardFileWriter::Flush() {
     buffer_.clear();
 }
 
-void StandardFileWriter::AppendChannels(const FieldList& cells, size_t k, size_t end) {
+// `first` is the index in `cells` of channel 1's cell.
+void StandardFileWriter::AppendChannels(const FieldList& cells, size_t first, size_t k,
+                                        size_t end) {
     // The cells present stand side by side in the row's own bytes, commas
     // included, so they go in one piece; the cells a short row lacks are empty.
-    const size_t first = static_cast<size_t>(plan_.firstColumn);
     const size_t present = cells.size() > first + k ? std::min(end, cells.size() - first) : k;
     if (present > k) {
         const char* begin = cells[first + k].data();
@@ -55,12 +56,13 @@ void StandardFileWriter::AppendChannels(const FieldList& cells, size_t k, size_t
     }
 }
 
-void StandardFileWriter::WriteRowLine(const FieldList& cells, const char* missingText) {
+void StandardFileWriter::WriteRowLine(const FieldList& cells, const char* missingText,
+                                      size_t first) {
     const size_t n = static_cast<size_t>(plan_.channels);
     size_t k = 0;  // the first channel not yet written
     auto channelsUpTo = [&](size_t end) {
         if (k > 0) buffer_ += ',';
-        AppendChannels(cells, k, end);
+        AppendChannels(cells, first, k, end);
     };
     if (missingText != nullptr) {
         for (size_t m : missingChannels_) {
@@ -78,7 +80,7 @@ void StandardFileWriter::WriteHeaderLine(const HeaderLine& line, const FieldList
                                          const char* missingText) {
     switch (line.from) {
         case HeaderLine::From::Row:
-            WriteRowLine(cells, missingText);
+            WriteRowLine(cells, missingText, static_cast<size_t>(plan_.firstColumn));
             return;
         case HeaderLine::From::Empty:
             buffer_.append(static_cast<size_t>(plan_.channels - 1), ',');
@@ -108,7 +110,9 @@ void StandardFileWriter::WriteHeader(const FieldList& nameCells, const FieldList
     WriteHeaderLine(plan_.units, unitCells, "NON");
 }
 
-void StandardFileWriter::WriteData(const FieldList& cells) { WriteRowLine(cells, "0"); }
+void StandardFileWriter::WriteData(const FieldList& cells, int firstCellColumn) {
+    WriteRowLine(cells, "0", static_cast<size_t>(plan_.firstColumn - firstCellColumn));
+}
 
 long long WriteTable(const Table& table, const ConversionPlan& plan, Sink& sink) {
     StandardFileWriter writer(sink, plan);

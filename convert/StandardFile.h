@@ -56,14 +56,16 @@ class StandardFileWriter {
     // no row ignores its argument.
     void WriteHeader(const FieldList& nameCells, const FieldList& memoCells,
                      const FieldList& unitCells);
-    void WriteData(const FieldList& cells);
+    // `cells` holds table columns from `firstCellColumn` on (0 for a table row,
+    // 1 for a source line's own fields).
+    void WriteData(const FieldList& cells, int firstCellColumn = 0);
     // Hands every buffered byte to the sink.
     void Flush();
     long long LinesWritten() const { return lines_; }
 
   private:
-    void WriteRowLine(const FieldList& cells, const char* missingText);
-    void AppendChannels(const FieldList& cells, size_t k, size_t end);
+    void WriteRowLine(const FieldList& cells, const char* missingText, size_t first);
+    void AppendChannels(const FieldList& cells, size_t first, size_t k, size_t end);
     void WriteHeaderLine(const HeaderLine& line, const FieldList& cells, const char* missingText);
     void EndLine();
 

@@ -34,13 +34,12 @@ class RowStream {
         if (kind_ == SourceKind::Txt && lineNo_ == 2) dataColumns_ = count;
         if (kind_ == SourceKind::Csv && lineNo_ == 1) dataColumns_ = count;
         fields_.resize(static_cast<size_t>(StoredFieldCount(kind_, lineNo_, count, dataColumns_)));
-        cells_.assign(1, std::string_view());
-        cells_.insert(cells_.end(), fields_.begin(), fields_.end());
         return true;
     }
     long long LineNo() const { return lineNo_; }
     int DataColumns() const { return dataColumns_; }
-    const FieldList& Cells() const { return cells_; }
+    // The current row's cells from table column 1 on.
+    const FieldList& Fields() const { return fields_; }
     // Copies the current row into `table` at `row`.
     void Keep(Table& table, int row) const { table.SetRowFields(row, fields_); }
 
@@ -50,7 +49,6 @@ class RowStream {
     long long lineNo_ = 0;
     int dataColumns_ = 0;
     FieldList fields_;
-    FieldList cells_;
 };
 
 }  // namespace
@@ -96,7 +94,7 @@ StreamResult ConvertStream(SourceKind kind, ByteSource& source, const std::strin
     while (stream.Next()) {
         long long r = stream.LineNo();
         if (r >= first && r <= last) {
-            writer.WriteData(stream.Cells());
+            writer.WriteData(stream.Fields(), 1);
             ++written;
         } else if (r < first) {
             stream.Keep(lastBefore, 1);
