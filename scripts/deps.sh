@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Quorvel needs to build, run and test.
 # Only missing packages are installed, so a second run costs nothing.
+# Extra package names may be given as arguments (the fuzz run adds clang).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev googletest
   fonts-ipafont-gothic
   xvfb xauth xdotool
+  "$@"
 )
 
 missing=()

@@ -9,20 +9,8 @@
 #   QUORVEL_FUZZ_SECONDS=600 bash scripts/fuzz.sh load_txt round_trip
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
-
-# clang and its runtimes (libFuzzer and the sanitizers), when missing.
-missing=()
-for p in clang libclang-rt-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing Debian packages: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+# clang and its runtimes (libFuzzer and the sanitizers) besides the usual packages.
+bash scripts/deps.sh clang libclang-rt-dev
 
 seconds=${QUORVEL_FUZZ_SECONDS:-60}
 build=${QUORVEL_FUZZ_BUILD:-build-fuzz}
