@@ -100,15 +100,16 @@ TEST(TxtConversion, MoreThanAHundredChannels) {
     std::string names = "N,T", units = ",", data = "1,t";
     std::string expectedNames, expectedUnits, expectedData, header;
     for (int k = 1; k <= 150; ++k) {
-        std::string ks = std::to_string(k);
-        names += ",P" + ks;
-        bool missing = k > 1 && k % 50 == 0;
-        units += "," + std::string(missing ? "" : "u");
-        data += "," + ks;
-        header += (k > 1 ? "," : "") + ks + "CH";
-        expectedNames += (k > 1 ? "," : "") + std::string("P") + ks;
-        expectedUnits += (k > 1 ? "," : "") + std::string(missing ? "NON" : "u");
-        expectedData += (k > 1 ? "," : "") + (missing ? std::string("0") : ks);
+        const std::string ks = std::to_string(k);
+        const bool missing = k > 1 && k % 50 == 0;
+        names.append(",P").append(ks);
+        units.append(",").append(missing ? "" : "u");
+        data.append(",").append(ks);
+        const char* comma = k > 1 ? "," : "";
+        header.append(comma).append(ks).append("CH");
+        expectedNames.append(comma).append("P").append(ks);
+        expectedUnits.append(comma).append(missing ? "NON" : "u");
+        expectedData.append(comma).append(missing ? "0" : ks);
     }
     Converted out = LoadAndConvert("h\n" + names + "\n" + units + "\n" + data + "\n");
     EXPECT_EQ(out.bytes, header + "\r\n" + expectedNames + "\r\n" + std::string(149, ',') + "\r\n" +
