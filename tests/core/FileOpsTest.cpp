@@ -21,11 +21,7 @@
 namespace quorvel {
 namespace {
 
-using testing::ReadFile;
-using testing::ScriptedDialogs;
-using testing::StartedState;
-using testing::TempDir;
-using testing::WriteFile;
+using namespace testing;  // the helpers of ScriptedDialogs.h
 
 // Makes the Nth file-system call of a save fail with `err`: only that call,
 // or that call and every later one.

@@ -7,11 +7,7 @@
 namespace quorvel {
 namespace {
 
-using testing::ReadFile;
-using testing::ScriptedDialogs;
-using testing::StartedState;
-using testing::TempDir;
-using testing::WriteFile;
+using namespace testing;  // the helpers of ScriptedDialogs.h
 
 struct Converted {
     std::string bytes;

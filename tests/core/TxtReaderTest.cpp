@@ -7,10 +7,7 @@
 namespace quorvel {
 namespace {
 
-using testing::ScriptedDialogs;
-using testing::StartedState;
-using testing::TempDir;
-using testing::WriteFile;
+using namespace testing;  // the helpers of ScriptedDialogs.h
 
 // Loads `bytes` as a TXT file named `name` through the read handler.
 void LoadTxt(MainWindowState& state, ScriptedDialogs& dialogs, const TempDir& dir,
