@@ -67,7 +67,6 @@ class AtomicFile : public Sink {
 
     void Write(std::string_view bytes) override;
     void Commit();
-    const std::string& TempPath() const { return temp_; }
 
   private:
     void Discard();

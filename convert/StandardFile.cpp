@@ -9,14 +9,6 @@ namespace {
 constexpr size_t kFlushAt = 1 << 20;
 }
 
-std::vector<int> ConversionPlan::HeaderRows() const {
-    std::vector<int> rows;
-    for (const HeaderLine* line : {&names, &memo, &units}) {
-        if (line->from == HeaderLine::From::Row) rows.push_back(line->row);
-    }
-    return rows;
-}
-
 StandardFileWriter::StandardFileWriter(Sink& sink, const ConversionPlan& plan)
     : sink_(sink), plan_(plan) {
     // Channel 1 is never written as missing.

@@ -40,9 +40,6 @@ struct ConversionPlan {
     std::vector<bool> missing;
     int firstRow = 1;  // table rows of the data lines, both included
     int lastRow = 0;
-
-    // The table rows that lines 2 to 4 read, in the order they are written.
-    std::vector<int> HeaderRows() const;
 };
 
 // Writes one standard data file to a sink, line by line, through a large buffer.

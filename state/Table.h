@@ -43,9 +43,6 @@ class Table {
     // other cell: where every load starts.
     Table HeadersOnly() const;
 
-    // Rows that hold any cell (for sizing, not for display).
-    int StoredRowCount() const { return static_cast<int>(rows_.size()); }
-
   private:
     std::string& RowText(int row);
 
