@@ -35,6 +35,17 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"QuotesAreOrdinaryBytes", "\"a,b\",c\n", {"\"a", "b\"", "c"}},
         SplitCase{"BlanksAndTabsStay", " 1.5 ,\t2\n", {" 1.5 ", "\t2"}},
         SplitCase{"BytesAfterTheLineFeedAreIgnored", "a,b\nc,d", {"a", "b"}},
+        // Longer lines are scanned in blocks: commas and line feeds at the
+        // edges of a block, and commas after the line feed in the same block.
+        SplitCase{"CommasAtBlockEdges",
+                  "0123456789abcde,0123456789abcde,x",
+                  {"0123456789abcde", "0123456789abcde", "x"}},
+        SplitCase{"LineFeedInALaterBlock",
+                  "a,b,c,d,e,f,g,h,i,\nj,k,l,m,n,o,p,q",
+                  {"a", "b", "c", "d", "e", "f", "g", "h", "i", ""}},
+        SplitCase{"LineFeedAtTheEndOfABlock",
+                  "0123456789abcd,\n,,,,,,,,,,,,,,,,",
+                  {"0123456789abcd", ""}},
         SplitCase{"CarriageReturnIsAnOrdinaryByte", "a,b\r\n", {"a", "b\r"}},
         SplitCase{"ShiftJisIsNeverCut",
                   "\x83\x65\x83\x58,\x92\x50\x88\xca\n",
