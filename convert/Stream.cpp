@@ -119,19 +119,23 @@ StreamResult ConvertOther(ByteSource& source, const std::string& path, const Oth
     Table table(0, 0);
     LoadSummary summary = LoadTable(SourceKind::Other, source, table, -1, path);
     if (summary.dataColumns <= 0) throw IoError(IoStep::NoChannel, path);
-    const long long rows = summary.lastStoredRow;
-    const long long cols = summary.dataColumns;
-    OtherLayout layout;
-    // On the command line 0 means "none" for all three header rows.
-    const int nameRow = options.nameRow.value_or(2);
-    layout.nameRow = nameRow == 0 ? 0 : ToRow(Clamp(nameRow, 1, rows));
-    layout.unitRow = ToRow(Clamp(options.unitRow.value_or(0), 0, rows));
-    layout.memoRow = ToRow(Clamp(options.memoRow.value_or(0), 0, rows));
-    layout.firstRow = ToRow(Clamp(options.rows.first.value_or(1), 1, rows));
-    layout.lastRow = ToRow(Clamp(options.rows.last.value_or(rows), 0, rows));
-    layout.firstCol = static_cast<int>(Clamp(options.firstCol.value_or(1), 1, cols));
-    layout.lastCol =
-        static_cast<int>(Clamp(options.lastCol.value_or(static_cast<int>(cols)), 1, cols));
+    // The options go into the settings as a person types into the spinners,
+    // so they are held within the same limits.
+    OtherSettings settings;
+    PrimeOtherSettings(settings, summary.lastStoredRow, summary.dataColumns);
+    auto type = [](Spinner& spinner, std::optional<long long> value) {
+        if (value) spinner.SetPosition(static_cast<int>(Clamp(*value, INT_MIN, INT_MAX)));
+    };
+    type(settings.NameRow, options.nameRow);
+    type(settings.UnitRow, options.unitRow);
+    type(settings.MemoRow, options.memoRow);
+    type(settings.FirstRow, options.rows.first);
+    type(settings.LastRow, options.rows.last);
+    type(settings.FirstCol, options.firstCol);
+    type(settings.LastCol, options.lastCol);
+    OtherLayout layout = OtherLayoutOf(settings);
+    // On the command line 0 means "none" for the names row too.
+    if (options.nameRow == 0) layout.nameRow = 0;
     std::optional<ConversionPlan> plan = OtherPlan(layout);
     if (!plan) throw IoError(IoStep::NoChannel, path);
     long long lines = WriteTable(table, *plan, sink);

@@ -145,6 +145,24 @@ LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long lo
     return summary;
 }
 
+void PrimeOtherSettings(OtherSettings& o, int rows, int columns) {
+    // Each upper limit goes in before its position, as a spinner takes them.
+    o.NameRow.SetMax(rows);
+    o.NameRow.SetPosition(2);
+    o.UnitRow.SetMax(rows);
+    o.UnitRow.SetPosition(0);
+    o.MemoRow.SetMax(rows);
+    o.MemoRow.SetPosition(0);
+    o.FirstRow.SetMax(rows);
+    o.FirstRow.SetPosition(1);
+    o.LastRow.SetMax(rows);
+    o.LastRow.SetPosition(rows);
+    o.FirstCol.SetMax(columns);
+    o.FirstCol.SetPosition(1);
+    o.LastCol.SetMax(columns);
+    o.LastCol.SetPosition(columns);
+}
+
 std::string BasicFileNameFor(const std::string& path) {
     size_t slash = path.find_last_of('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -193,23 +211,7 @@ void Load(SourceKind kind, MainWindowState& state, Dialogs& dialogs) {
     if (kind == SourceKind::Other) {
         state.Label6.clear();
         state.Label12.clear();
-        OtherSettings& o = state.Other;
-        const int rows = lastRow;
-        const int cols = summary.dataColumns;
-        o.NameRow.SetMax(rows);
-        o.NameRow.SetPosition(2);
-        o.UnitRow.SetMax(rows);
-        o.UnitRow.SetPosition(0);
-        o.MemoRow.SetMax(rows);
-        o.MemoRow.SetPosition(0);
-        o.FirstRow.SetMax(rows);
-        o.FirstRow.SetPosition(1);
-        o.LastRow.SetMax(rows);
-        o.LastRow.SetPosition(rows);
-        o.FirstCol.SetMax(cols);
-        o.FirstCol.SetPosition(1);
-        o.LastCol.SetMax(cols);
-        o.LastCol.SetPosition(cols);
+        PrimeOtherSettings(state.Other, lastRow, summary.dataColumns);
     }
     dialogs.PaintLabels();
 

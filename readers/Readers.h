@@ -30,6 +30,10 @@ struct LoadSummary {
 LoadSummary LoadTable(SourceKind kind, ByteSource& source, Table& table, long long maxRows,
                       const std::string& path);
 
+// The seven Other settings as a load leaves them: limits from the last stored
+// row and the column count, the proposed rows and columns within them.
+void PrimeOtherSettings(OtherSettings& settings, int rows, int columns);
+
 // The base name of `path` (no folder, no extension) followed by "Basic.csv".
 std::string BasicFileNameFor(const std::string& path);
 
